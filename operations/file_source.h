@@ -1,0 +1,22 @@
+// The one platform seam below the window: reading a file by path, start to
+// end. Win32 (CreateFileA/ReadFile/CloseHandle) on Windows, POSIX elsewhere.
+#pragma once
+
+#include <cstdint>
+
+struct FileSource {
+#ifdef _WIN32
+    void* handle;
+#else
+    int descriptor;
+#endif
+};
+
+// A directory is refused here, as CreateFileA refuses it, so both platforms
+// fail the same paths at open.
+bool file_open(FileSource* source, const char* path);
+
+// Bytes read into buffer (0 at the end of the file), or -1 when the read failed.
+std::int32_t file_read(FileSource* source, std::uint8_t* buffer, std::uint32_t capacity);
+
+void file_close(FileSource* source);
