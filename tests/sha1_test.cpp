@@ -99,3 +99,20 @@ TEST(Sha1, BitCountCarriesIntoTheHighWord) {
     EXPECT_EQ(context.count[0], 64u);
     EXPECT_EQ(context.count[1], 1u);
 }
+
+// b, c and d hold every combination of bits, so each value is the round
+// function's whole truth table; the rounds on both sides of each change.
+TEST(Sha1, RoundValueAtTheRoundBoundaries) {
+    const std::uint32_t b = 0xFF00FF00u, c = 0xF0F0F0F0u, d = 0xCCCCCCCCu;
+    const std::uint32_t choose = 0xF0CCF0CCu, parity = 0xC33CC33Cu, majority = 0xFCC0FCC0u;
+    const struct {
+        std::uint32_t t, value;
+    } cases[] = {
+        {0, choose + 0x5A827999u},  {19, choose + 0x5A827999u},   {20, parity + 0x6ED9EBA1u},
+        {39, parity + 0x6ED9EBA1u}, {40, majority + 0x8F1BBCDCu}, {59, majority + 0x8F1BBCDCu},
+        {60, parity + 0xCA62C1D6u}, {79, parity + 0xCA62C1D6u},
+    };
+    for (const auto& round : cases) {
+        EXPECT_EQ(sha1_round_value(round.t, b, c, d), round.value) << "t = " << round.t;
+    }
+}
