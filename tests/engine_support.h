@@ -15,9 +15,10 @@
 using Bytes = std::vector<std::uint8_t>;
 
 // How a message reaches the engine: copied to byte `offset` of a fresh buffer
-// (so SHA-1 may overwrite it, and so loads start off word alignment), then
-// passed whole when max_run is 0, otherwise in runs of 0..max_run bytes drawn
-// from seed. Empty runs are part of the contract, so they are drawn too.
+// (SHA-1 may overwrite it; an odd offset puts the engine's loads off word
+// alignment), then passed whole when max_run is 0, otherwise in runs of
+// 0..max_run bytes drawn from seed. Empty runs are part of the contract, so
+// they are drawn too.
 struct Feed {
     std::uint32_t offset;
     std::uint32_t max_run;
