@@ -1,0 +1,124 @@
+#include "ui/commands.h"
+
+#include "operations/hash_compare.h"
+#include "resources/resource.h"
+#include "ui/file_selection.h"
+
+namespace {
+
+void on_path_field(HWND window, int notification) {
+    // A result next to a path it may not belong to would mislead.
+    if (notification == EN_SETFOCUS || notification == EN_CHANGE) {
+        clear_results(window);
+    }
+}
+
+void close_dialog(HWND window) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+bool checked_hash_type(HWND window, HashType* type) {
+    if (IsDlgButtonChecked(window, IDC_MD5) == BST_CHECKED) {
+        *type = HashType::md5;
+        return true;
+    }
+    if (IsDlgButtonChecked(window, IDC_SHA1) == BST_CHECKED) {
+        *type = HashType::sha1;
+        return true;
+    }
+    return false;
+}
+
+UINT message_box_kind(MessageKind kind) {
+    return kind == MessageKind::information ? MB_ICONINFORMATION : MB_OK;
+}
+
+} // namespace
+
+void on_command(HWND window, int identifier, int notification) {
+    switch (identifier) {
+    case IDOK:
+    case IDC_CALCULATE: run_calculation(window); break;
+    case IDC_SELECT_FILE: browse_for_file(window); break;
+    case IDC_COMPARE: run_comparison(window); break;
+    case IDC_MD5:
+    case IDC_SHA1: select_hash_type(window, identifier); break;
+    case IDC_FILE_PATH: on_path_field(window, notification); break;
+    case IDCANCEL: close_dialog(window); break;
+    default: break;
+    }
+}
+
+void run_calculation(HWND window) {
+    HashType type = HashType::md5;
+    if (!checked_hash_type(window, &type)) {
+        return;
+    }
+    char       path[path_buffer_size] = {};
+    bool const whole = read_path_field(window, path);
+    clear_results(window);
+    if (!whole) {
+        show_unreadable_file(window);
+        return;
+    }
+    DigestResult const result = calculate_file_digest(path, type);
+    // A read that fails part-way leaves a digest of part of the file: no result.
+    if (result.status != DigestStatus::ok) {
+        show_unreadable_file(window);
+        return;
+    }
+    SetDlgItemTextA(window, IDC_HASH_TEXT, result.text);
+    char count[byte_count_size];
+    SetDlgItemTextA(window, IDC_BYTE_COUNT, format_byte_count(count, result.byte_count));
+}
+
+bool read_path_field(HWND window, char (&path)[path_buffer_size]) {
+    UINT const length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
+    if (length == 0) {
+        // Nothing read from a field that is not empty: the text did not convert whole.
+        path[0] = '\0';
+        return GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0;
+    }
+    return length <= static_cast<UINT>(path_capacity);
+}
+
+void clear_results(HWND window) {
+    SetDlgItemTextA(window, IDC_HASH_TEXT, "");
+    SetDlgItemTextA(window, IDC_BYTE_COUNT, "");
+}
+
+void show_unreadable_file(HWND window) {
+    MessageBoxA(window, "Can not read file", "error", MB_ICONERROR);
+}
+
+const char* format_byte_count(char (&text)[byte_count_size], std::uint64_t count) {
+    // SetDlgItemInt would take only the low 32 bits of a count of 4 GiB or more.
+    char* digit = text + byte_count_size - 1;
+    *digit = '\0';
+    do {
+        *--digit = static_cast<char>('0' + count % 10);
+        count /= 10;
+    } while (count != 0);
+    return digit;
+}
+
+void run_comparison(HWND window) {
+    char calculated[64] = {};
+    char expected[64] = {};
+    GetDlgItemTextA(window, IDC_HASH_TEXT, calculated, sizeof calculated);
+    GetDlgItemTextA(window, IDC_EXPECTED_HASH, expected, sizeof expected);
+    CompareOutcome const outcome = compare_hash_texts(calculated, expected);
+    MessageBoxA(window, outcome.message, outcome.caption, message_box_kind(outcome.kind));
+    switch (outcome.focus) {
+    case FocusTarget::expected_hash: focus_control(window, IDC_EXPECTED_HASH); break;
+    case FocusTarget::select_file: focus_control(window, IDC_SELECT_FILE); break;
+    case FocusTarget::unchanged: break;
+    }
+}
+
+void focus_control(HWND window, int identifier) {
+    HWND const control = GetDlgItem(window, identifier);
+    // wParam is the control itself when lParam is TRUE, not a direction.
+    SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    SetFocus(control);
+}

@@ -1,0 +1,29 @@
+// What the dialog's commands do: calculate, compare, switch the hash type,
+// clear stale results and close. Inputs are read from the controls when a
+// command runs; the outcomes of the hash operations go back into them or
+// into a message box owned by the dialog.
+#pragma once
+
+#include <cstdint>
+#include <windows.h>
+
+#include "ui/main_dialog.h"
+
+// Room for a path of path_capacity bytes and one more whole UTF-8 character:
+// a longer text read into it can only come back longer than path_capacity.
+constexpr int path_buffer_size = path_capacity + 5;
+
+// The decimal digits of any 64-bit count and a terminator.
+constexpr int byte_count_size = 21;
+
+void on_command(HWND window, int identifier, int notification);
+void run_calculation(HWND window);
+// False when the field holds more than path_capacity bytes, which the buffer
+// cannot take whole; a cut path could name another file.
+bool read_path_field(HWND window, char (&path)[path_buffer_size]);
+void clear_results(HWND window);
+void show_unreadable_file(HWND window);
+// Returns the start of the text, which ends at the end of the buffer.
+const char* format_byte_count(char (&text)[byte_count_size], std::uint64_t count);
+void        run_comparison(HWND window);
+void        focus_control(HWND window, int identifier);

@@ -1,0 +1,114 @@
+#include "ui/file_selection.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "resources/resource.h"
+#include "ui/commands.h"
+
+namespace {
+
+// Description and pattern, each terminated, and one more terminator for the list.
+constexpr char  open_filter[] = "All Files(*.*)\0*.*\0";
+constexpr char  open_title[] = "File:";
+constexpr DWORD open_flags =
+    OFN_ENABLESIZING | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+static_assert(open_flags == 0x801804, "the Open dialog's flags");
+
+// The directory buffer takes the whole initial path before it is split.
+constexpr int directory_size = path_capacity + 1;
+
+// Stepping by characters keeps a double-byte character whose second byte
+// happens to be a backslash from being taken for a separator.
+char* last_separator(char* text, char separator) {
+    char* found = nullptr;
+    for (char* at = text; *at != '\0'; at = CharNextA(at)) {
+        if (*at == separator) {
+            found = at;
+        }
+    }
+    return found;
+}
+
+void take_dropped_file(HWND window, HDROP drop) {
+    char path[path_capacity] = {};
+    // Measured first: DragQueryFileA would cut a long path to fit, and the cut
+    // path could name another file.
+    if (DragQueryFileA(drop, 0, nullptr, 0) >= sizeof path) {
+        show_unreadable_file(window);
+        return;
+    }
+    DragQueryFileA(drop, 0, path, sizeof path);
+    SetDlgItemTextA(window, IDC_FILE_PATH, path);
+    run_calculation(window);
+}
+
+} // namespace
+
+void browse_for_file(HWND window) {
+    char       path[path_buffer_size] = {};
+    bool const whole = read_path_field(window, path);
+    clear_results(window);
+    if (!whole) {
+        show_unreadable_file(window);
+        return;
+    }
+    browse_into_control(window, IDC_FILE_PATH, path, nullptr, 1, open_filter, open_title,
+                        open_flags);
+    // Also after a cancel: the user then gets the digest of the path already typed.
+    run_calculation(window);
+}
+
+int browse_into_control(HWND window, int target, const char* initial_path,
+                        char (*chosen)[file_name_size], DWORD filter_index, const char* filter,
+                        const char* title, DWORD flags) {
+    OPENFILENAMEA record = {};
+    char          file_name[file_name_size] = {};
+    char          directory[directory_size] = {};
+    if (lstrlenA(initial_path) >= directory_size) {
+        return -1;
+    }
+    lstrcpyA(directory, initial_path);
+    char* separator = last_separator(directory, '\\');
+    if (separator == nullptr) {
+        separator = last_separator(directory, '/');
+    }
+    const char* name = initial_path;
+    if (separator != nullptr) {
+        *separator = '\0';
+        name = initial_path + (separator - directory) + 1;
+    } else if (GetCurrentDirectoryA(sizeof directory, directory) >= sizeof directory) {
+        directory[0] = '\0';
+    }
+    lstrcpyA(file_name, name);
+
+    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.hwndOwner = window;
+    record.lpstrFilter = filter;
+    record.nFilterIndex = filter_index == 0 ? 1 : filter_index;
+    record.lpstrFile = file_name;
+    record.nMaxFile = path_capacity;
+    record.lpstrInitialDir = directory;
+    record.lpstrTitle = title;
+    record.Flags = flags;
+    if (GetOpenFileNameA(&record) != TRUE) {
+        return -1;
+    }
+    if (chosen != nullptr) {
+        lstrcpyA(*chosen, file_name);
+    }
+    if (target != 0) {
+        SetDlgItemTextA(window, target, file_name);
+    }
+    return static_cast<int>(record.nFilterIndex);
+}
+
+int on_drop_files(HWND window, HDROP drop) {
+    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+        take_dropped_file(window, drop);
+    } else {
+        MessageBoxA(window, "One dropped file at a time please.", "tamsivel", MB_ICONERROR);
+    }
+    DragFinish(drop);
+    return 1;
+}

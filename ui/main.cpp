@@ -1,0 +1,12 @@
+// Process entry: runs the one dialog and ends the process with what it returned.
+#include <windows.h>
+
+#include "resources/resource.h"
+#include "ui/main_dialog.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    HMODULE const module = GetModuleHandleA(nullptr);
+    INT_PTR const result =
+        DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_MAIN), nullptr, main_dialog_proc, 1);
+    ExitProcess(static_cast<UINT>(result));
+}

@@ -1,0 +1,48 @@
+#include "ui/main_dialog.h"
+
+#include "resources/resource.h"
+#include "ui/commands.h"
+#include "ui/file_selection.h"
+
+namespace {
+
+constexpr char credits_text[] =
+    "Copyright (C) The Tamsivel developers. All rights reserved.\r\n"
+    "Thanks to the designers of MD5 and SHA-1 and of their public domain code.\r\n"
+    "RFC 3174,  RFC 1321, FIPS PUB 180-1";
+
+} // namespace
+
+INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: return on_init_dialog(window, lParam);
+    case WM_COMMAND: on_command(window, LOWORD(wParam), HIWORD(wParam)); return FALSE;
+    case WM_DROPFILES: on_drop_files(window, reinterpret_cast<HDROP>(wParam)); return FALSE;
+    // The window is gone when this returns, so the dialog manager adds nothing.
+    case WM_CLOSE: DestroyWindow(window); return FALSE;
+    case WM_DESTROY: PostQuitMessage(0); return FALSE;
+    default: return FALSE;
+    }
+}
+
+BOOL on_init_dialog(HWND window, LPARAM lParam) {
+    select_hash_type(window, IDC_MD5);
+    SetDlgItemTextA(window, IDC_CREDITS, credits_text);
+    SendDlgItemMessageA(window, IDC_FILE_PATH, EM_LIMITTEXT, path_capacity, 0);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(window, static_cast<int>(lParam));
+    // TRUE lets the dialog manager focus the first tab stop, Select File.
+    return TRUE;
+}
+
+void select_hash_type(HWND window, int identifier) {
+    CheckDlgButton(window, IDC_MD5, BST_UNCHECKED);
+    CheckDlgButton(window, IDC_SHA1, BST_UNCHECKED);
+    if (identifier == IDC_MD5 || identifier == IDC_SHA1) {
+        CheckDlgButton(window, identifier, BST_CHECKED);
+    }
+    SendDlgItemMessageA(window, IDC_HASH_TEXT, EM_LIMITTEXT, digest_capacity, 0);
+    SendDlgItemMessageA(window, IDC_EXPECTED_HASH, EM_LIMITTEXT, digest_capacity, 0);
+    // A result of the other type would no longer match the selection.
+    clear_results(window);
+}
