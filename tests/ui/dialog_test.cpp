@@ -1,0 +1,177 @@
+#include "tests/ui/dialog_harness.h"
+
+#include "resources/resource.h"
+#include "ui/commands.h"
+
+namespace {
+
+using Seen = std::vector<SeenWindow>;
+
+const SeenWindow unreadable{"error", "Can not read file", "", 'E'};
+
+TEST_F(DialogTest, OpensWithMd5SelectedEmptyFieldsAndFocusOnSelectFile) {
+    EXPECT_TRUE(checked(IDC_MD5));
+    EXPECT_FALSE(checked(IDC_SHA1));
+    for (int field : {IDC_FILE_PATH, IDC_HASH_TEXT, IDC_EXPECTED_HASH, IDC_BYTE_COUNT}) {
+        EXPECT_EQ(text(field), "") << field;
+    }
+    std::string const credits = text(IDC_CREDITS);
+    EXPECT_EQ(credits.substr(credits.rfind("\r\n")), "\r\nRFC 3174,  RFC 1321, FIPS PUB 180-1");
+    EXPECT_EQ(credits.find("\r\n"), credits.rfind("\r\n", credits.rfind("\r\n") - 1));
+    EXPECT_EQ(focused(), IDC_SELECT_FILE);
+    EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+TEST_F(DialogTest, FieldsStopAtTheirLimitsAndTheExpectedFieldLowersLetters) {
+    type(IDC_FILE_PATH, 'p', 300);
+    EXPECT_EQ(text(IDC_FILE_PATH), std::string(260, 'p'));
+    type(IDC_EXPECTED_HASH, 'A', 50);
+    EXPECT_EQ(text(IDC_EXPECTED_HASH), std::string(44, 'a'));
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_HASH_TEXT, EM_GETLIMITTEXT, 0, 0), 44);
+}
+
+TEST_F(DialogTest, CalculatesWithTheCheckedTypeAndClearsOnTypeChange) {
+    set_text(IDC_FILE_PATH, write_file("thousand.bin", std::string(1000, 'x')));
+    click(IDC_CALCULATE);
+    EXPECT_EQ(text(IDC_HASH_TEXT), "398533d48111e9f664b1f64cb10c4b63");
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "1000");
+
+    set_text(IDC_EXPECTED_HASH, "kept");
+    click(IDC_SHA1);
+    EXPECT_TRUE(checked(IDC_SHA1));
+    EXPECT_FALSE(checked(IDC_MD5));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "");
+    EXPECT_EQ(text(IDC_EXPECTED_HASH), "kept");
+
+    click(IDC_CALCULATE);
+    EXPECT_EQ(text(IDC_HASH_TEXT), "c3efa690 fa3fdd2e 2526853e ed670538 ea127638");
+    EXPECT_TRUE(log.seen.empty());
+}
+
+TEST_F(DialogTest, EnterCalculatesFromEitherEditField) {
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    press_key(IDC_FILE_PATH, VK_RETURN);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    select_hash_type(dialog, IDC_SHA1);
+    press_key(IDC_EXPECTED_HASH, VK_RETURN);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_sha1);
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
+}
+
+TEST_F(DialogTest, UnreadablePathShowsTheErrorAndLeavesResultsEmpty) {
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    click(IDC_CALCULATE);
+    set_text(IDC_FILE_PATH, test_folder() + "missing.txt");
+    click(IDC_CALCULATE);
+    set_text(IDC_FILE_PATH, test_folder());
+    click(IDC_CALCULATE);
+    set_text(IDC_FILE_PATH, "");
+    click(IDC_CALCULATE);
+    EXPECT_EQ(log.seen, Seen(3, unreadable));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "");
+}
+
+TEST_F(DialogTest, PathFieldFocusOrChangeEmptiesTheResults) {
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    click(IDC_CALCULATE);
+    SetFocus(GetDlgItem(dialog, IDC_FILE_PATH));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    click(IDC_CALCULATE);
+    type(IDC_FILE_PATH, 'x', 1);
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "");
+}
+
+TEST_F(DialogTest, CompareShowsEachVerdictAndMovesTheFocus) {
+    click(IDC_COMPARE);
+    EXPECT_EQ(focused(), IDC_EXPECTED_HASH);
+    set_text(IDC_EXPECTED_HASH, abc_md5);
+    click(IDC_COMPARE);
+    EXPECT_EQ(focused(), IDC_SELECT_FILE);
+
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    click(IDC_CALCULATE);
+    SetFocus(GetDlgItem(dialog, IDC_COMPARE));
+    click(IDC_COMPARE);
+    set_text(IDC_EXPECTED_HASH, "");
+    type(IDC_EXPECTED_HASH, 'F', 32);
+    click(IDC_COMPARE);
+    EXPECT_EQ(focused(), IDC_COMPARE);
+
+    Seen const expected{
+        {"Oops", "Please enter a text string to compare\nto the calculated hash value.\n", "", 'I'},
+        {"Oops",
+         "The Calculated hash field is blank.\nSelect a file to calculate the hash\n then try "
+         "again",
+         "", 'I'},
+        {"Compare hash", "hash value match OK", "", '-'},
+        {"Compare hash", "HASH NOT EQUAL", "", '-'},
+    };
+    EXPECT_EQ(log.seen, expected);
+}
+
+TEST_F(DialogTest, EscapeClosesTheDialogAndPostsQuit) {
+    press_key(IDC_EXPECTED_HASH, VK_ESCAPE);
+    MSG  message;
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        quit = quit || message.message == WM_QUIT;
+        DispatchMessageA(&message);
+    }
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(quit);
+}
+
+// A path field of 260 characters can hold more than 260 bytes; read cut to
+// fit, this text would name the 260-byte file in front of it.
+TEST_F(DialogTest, PathLongerThanTheBufferIsRefusedNotCut) {
+    std::string const folder = test_folder();
+    std::string       name = (260 - folder.size()) % 2 ? "x" : "";
+    while (folder.size() + name.size() < 260) {
+        name += "ж";
+    }
+    std::string const fitting = write_file(folder + name, "abc");
+    ASSERT_EQ(fitting.size(), 260u);
+    set_text(IDC_FILE_PATH, fitting);
+    click(IDC_CALCULATE);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+
+    set_text(IDC_FILE_PATH, fitting + "жжжж");
+    click(IDC_CALCULATE);
+    click(IDC_SELECT_FILE); // must not open the Open dialog at the cut path either
+    EXPECT_EQ(log.seen, Seen(2, unreadable));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+}
+
+TEST(ByteCount, ShowsEveryBitOfA64BitCount) {
+    char text[byte_count_size];
+    EXPECT_STREQ(format_byte_count(text, 0), "0");
+    EXPECT_STREQ(format_byte_count(text, 4294967306u), "4294967306");
+    EXPECT_STREQ(format_byte_count(text, UINT64_MAX), "18446744073709551615");
+}
+
+} // namespace
+
+namespace {
+
+// The count of a file of 4 GiB and more must not wrap at 32 bits on its way to the label.
+TEST_F(DialogTest, ShowsTheExactCountOfAFileBeyond4GiB) {
+    std::string const path = write_file("sparse-4gib.bin", "");
+    HANDLE            file =
+        CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size;
+    size.QuadPart = 4294967306LL;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file); // sparse on the host: no 4 GiB written
+    CloseHandle(file);
+    set_text(IDC_FILE_PATH, path);
+    click(IDC_CALCULATE);
+    DeleteFileW(wide(path).c_str());
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "4294967306");
+    EXPECT_EQ(text(IDC_HASH_TEXT).size(), 32u);
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#include "tests/ui/dialog_harness.h"
+
+#include "resources/resource.h"
+
+namespace {
+
+struct BrowseCase {
+    std::string field;  // relative to the test folder unless it starts with '*'
+    std::string folder; // likewise; "." is the current directory
+    std::string name;
+};
+
+std::string in_folder(const std::string& text) {
+    if (text == ".") {
+        char current[MAX_PATH] = {};
+        GetCurrentDirectoryA(sizeof current, current);
+        return current;
+    }
+    return text[0] == '*' ? text.substr(1) : test_folder() + text;
+}
+
+std::string forward_slashes(std::string text) {
+    for (char& c : text) {
+        c = c == '\\' ? '/' : c;
+    }
+    return text;
+}
+
+class BrowseSplit : public DialogTest, public ::testing::WithParamInterface<BrowseCase> {};
+
+TEST_P(BrowseSplit, OpensAtTheFolderBeforeTheLastSeparator) {
+    CreateDirectoryA((test_folder() + "sub").c_str(), nullptr);
+    BrowseCase const& c = GetParam();
+    set_text(IDC_FILE_PATH, in_folder(c.field));
+    click(IDC_SELECT_FILE);
+    ASSERT_GE(log.seen.size(), 1u);
+    EXPECT_EQ(log.seen[0].caption, "File:");
+    EXPECT_EQ(log.seen[0].folder, in_folder(c.folder));
+    EXPECT_EQ(log.seen[0].text, c.name);
+    EXPECT_EQ(text(IDC_FILE_PATH), in_folder(c.field)); // a cancel changes nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, BrowseSplit,
+    ::testing::Values(
+        BrowseCase{"sub\\name.txt", "sub", "name.txt"}, BrowseCase{"sub\\", "sub", ""},
+        BrowseCase{"*name.txt", ".", "name.txt"},
+        BrowseCase{"*" + forward_slashes(test_folder()) + "sub/name.txt", "sub", "name.txt"},
+        BrowseCase{"sub/name.txt", "*" + test_folder().substr(0, test_folder().size() - 1),
+                   "sub/name.txt"}));
+
+TEST_F(DialogTest, CancelledBrowseStillCalculatesThePathInTheField) {
+    set_text(IDC_FILE_PATH, "");
+    click(IDC_SELECT_FILE);
+    std::string const abc = write_file("abc.txt", "abc");
+    set_text(IDC_FILE_PATH, abc);
+    click(IDC_SELECT_FILE);
+    ASSERT_EQ(log.seen.size(), 3u);
+    EXPECT_EQ(log.seen[1].text, "Can not read file");
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+}
+
+TEST_F(DialogTest, ChosenFileGoesIntoTheFieldAndIsCalculatedWithTheSelectedType) {
+    log.choose = write_file("選んだ.txt", "abc");
+    click(IDC_SHA1);
+    click(IDC_SELECT_FILE);
+    EXPECT_EQ(text(IDC_FILE_PATH), log.choose);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_sha1);
+    EXPECT_EQ(log.seen.size(), 1u);
+}
+
+bool released(HDROP drop) {
+    return GlobalSize(drop) == 0;
+}
+
+TEST_F(DialogTest, OneDroppedFileIsCalculatedAndTheDropReleased) {
+    std::string const path = write_file("капля.txt", "abc");
+    HDROP const       drop = make_drop({path});
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(text(IDC_FILE_PATH), path);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
+    EXPECT_TRUE(released(drop));
+}
+
+TEST_F(DialogTest, DroppedFolderIsNamedThenReportedUnreadable) {
+    std::string const folder = test_folder() + "sub";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({folder})), 0);
+    EXPECT_EQ(text(IDC_FILE_PATH), folder);
+    ASSERT_EQ(log.seen.size(), 1u);
+    EXPECT_EQ(log.seen[0].text, "Can not read file");
+}
+
+// Both refusals must leave the last result standing and still release the drop.
+TEST_F(DialogTest, SeveralFilesOrAnOverlongPathChangeNoField) {
+    std::string const abc = write_file("abc.txt", "abc");
+    set_text(IDC_FILE_PATH, abc);
+    click(IDC_CALCULATE);
+
+    HDROP const two = make_drop({abc, write_file("other.txt", "other")});
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(two), 0);
+    // 260 bytes do not fit the 260-byte buffer with its terminator.
+    HDROP const long_path =
+        make_drop({test_folder() + std::string(260 - test_folder().size(), 'n')});
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(long_path), 0);
+
+    ASSERT_EQ(log.seen.size(), 2u);
+    EXPECT_EQ(log.seen[0].caption, "tamsivel");
+    EXPECT_EQ(log.seen[0].text, "One dropped file at a time please.");
+    EXPECT_EQ(log.seen[0].icon, 'E');
+    EXPECT_EQ(log.seen[1].text, "Can not read file");
+    EXPECT_EQ(text(IDC_FILE_PATH), abc);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
+    EXPECT_TRUE(released(two));
+    EXPECT_TRUE(released(long_path));
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+#include "tests/ui/dialog_harness.h"
+
+#include "resources/resource.h"
+
+namespace {
+
+std::string program_path() {
+    char own[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, own, sizeof own);
+    std::string path = own;
+    return path.substr(0, path.rfind('\\') + 1) + "tamsivel.exe";
+}
+
+// Reads a dialog template front to back, as the dialog manager does.
+struct TemplateReader {
+    const BYTE* at;
+
+    template <typename T> T next() {
+        T value;
+        memcpy(&value, at, sizeof value);
+        at += sizeof value;
+        return value;
+    }
+    std::string text() {
+        std::string result;
+        for (WCHAR c = next<WCHAR>(); c != 0; c = next<WCHAR>()) {
+            result += static_cast<char>(c);
+        }
+        return result;
+    }
+    std::string class_name() {
+        return *reinterpret_cast<const WORD*>(at) == 0xFFFF
+                   ? (next<WORD>(), "#" + std::to_string(next<WORD>()))
+                   : text();
+    }
+    void align() { at += (4 - reinterpret_cast<uintptr_t>(at) % 4) % 4; }
+};
+
+TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
+    HMODULE const program =
+        LoadLibraryExA(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(program, nullptr);
+    HRSRC const found = FindResourceExA(program, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_MAIN),
+                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    ASSERT_NE(found, nullptr);
+    TemplateReader in{static_cast<const BYTE*>(LockResource(LoadResource(program, found)))};
+    EXPECT_EQ(in.next<WORD>(), 1);
+    EXPECT_EQ(in.next<WORD>(), 0xFFFF);
+    EXPECT_EQ(in.next<DWORD>(), 0u); // help id
+    EXPECT_EQ(in.next<DWORD>(), 0x10u);
+    EXPECT_EQ(in.next<DWORD>(), 0x90C80AC0u);
+    WORD const count = in.next<WORD>();
+    short      frame[4];
+    for (short& value : frame)
+        value = in.next<short>();
+    EXPECT_EQ(std::vector<short>(frame, frame + 4), (std::vector<short>{0, 0, 288, 121}));
+    EXPECT_EQ(in.text(), ""); // no menu
+    EXPECT_EQ(in.text(), ""); // the standard class
+    EXPECT_EQ(in.text(), "Tamsivel");
+    EXPECT_EQ(in.next<WORD>(), 10);
+    EXPECT_EQ(in.next<WORD>(), 0);     // weight
+    EXPECT_EQ(in.next<WORD>(), 0x100); // not italic, DEFAULT_CHARSET
+    EXPECT_EQ(in.text(), "Arial");
+
+    std::vector<std::string> controls;
+    for (WORD i = 0; i < count; ++i) {
+        in.align();
+        in.next<DWORD>(); // help id
+        DWORD const ex_style = in.next<DWORD>();
+        DWORD const style = in.next<DWORD>();
+        char        line[160];
+        short       box[4];
+        for (short& value : box)
+            value = in.next<short>();
+        int const         id = static_cast<int>(in.next<DWORD>());
+        std::string const kind = in.class_name();
+        std::string const caption = in.text();
+        in.at += in.next<WORD>();
+        wsprintfA(line, "%d %s \"%s\" %08X %X %d,%d,%d,%d", id, kind.c_str(), caption.c_str(),
+                  style, ex_style, box[0], box[1], box[2], box[3]);
+        controls.push_back(line);
+    }
+    std::vector<std::string> const expected{
+        "1003 #128 \"Select File\" 50030000 0 7,35,69,12",
+        "1002 #129 \"\" 50810080 0 79,35,202,12",
+        "1004 #128 \"Calculate Hash\" 50010000 0 7,55,69,12",
+        "1001 #129 \"\" 50800890 0 79,55,202,12",
+        "1005 #128 \"Compare Hash\" 50010000 0 7,75,69,12",
+        "1006 #129 \"\" 50810090 0 79,75,202,12",
+        "1011 #130 \"\" 50020001 0 7,93,274,26",
+        "1007 #130 \"\" 50020002 0 79,26,202,8",
+        "1008 #128 \"MD5\" 50001309 1000 117,10,35,14",
+        "1009 #128 \"SHA1\" 50001309 1000 183,10,35,14",
+        "-1 #130 \"Select Hash Type ==>\" 50020200 0 9,10,81,14",
+    };
+    EXPECT_EQ(controls, expected);
+    FreeLibrary(program);
+
+    char  version[4096] = {};
+    UINT  length = 0;
+    void* value = nullptr;
+    ASSERT_TRUE(GetFileVersionInfoA(program_path().c_str(), 0, sizeof version, version));
+    ASSERT_TRUE(VerQueryValueA(version, "\\", &value, &length));
+    auto const* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x10000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileFlags, 0u);
+    EXPECT_EQ(fixed->dwFileOS, 0x40004u);
+    EXPECT_EQ(fixed->dwFileType, 1u);
+    ASSERT_TRUE(VerQueryValueA(version, "\\VarFileInfo\\Translation", &value, &length));
+    EXPECT_EQ(*static_cast<const DWORD*>(value), 0x04b00409u);
+    for (auto const& [key, expected_text] :
+         {std::pair<const char*, const char*>{"Comments", "Derived from public domain sources."},
+          {"OriginalFilename", "tamsivel.exe"},
+          {"FileVersion", "1, 0, 0, 0"},
+          {"ProductVersion", "1, 0, 0, 0"}}) {
+        std::string const name = std::string("\\StringFileInfo\\040904b0\\") + key;
+        ASSERT_TRUE(VerQueryValueA(version, name.c_str(), &value, &length)) << key;
+        EXPECT_STREQ(static_cast<const char*>(value), expected_text);
+    }
+}
+
+struct Found {
+    DWORD process;
+    HWND  window;
+};
+
+BOOL CALLBACK find_window_of(HWND window, LPARAM lParam) {
+    auto* found = reinterpret_cast<Found*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != found->process || GetDlgItem(window, IDC_FILE_PATH) == nullptr) {
+        return TRUE;
+    }
+    found->window = window;
+    return FALSE;
+}
+
+// The program as a user starts it; the file's name needs the UTF-8 code page
+// that its manifest asks for.
+TEST(Program, CalculatesAUnicodeNamedFileAndEndsOnEscape) {
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+    std::string const   path = write_file("Проверка 校验 \xF0\x9F\x94\x91.txt", "abc");
+    STARTUPINFOA        start{};
+    PROCESS_INFORMATION process{};
+    start.cb = sizeof start;
+    std::string command = "\"" + program_path() + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &start, &process));
+    Found found{process.dwProcessId, nullptr};
+    for (int tries = 0; found.window == nullptr && tries < 200; ++tries) {
+        Sleep(50);
+        EnumWindows(find_window_of, reinterpret_cast<LPARAM>(&found));
+    }
+    ASSERT_NE(found.window, nullptr);
+    HWND const field = GetDlgItem(found.window, IDC_FILE_PATH);
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    // A message box in the program would hold a plain SendMessage for ever.
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutA(GetDlgItem(found.window, IDC_CALCULATE), BM_CLICK, 0, 0,
+                                  SMTO_ABORTIFHUNG, 10000, &answer),
+              0);
+    char result[64] = {};
+    char count[32] = {};
+    GetDlgItemTextA(found.window, IDC_HASH_TEXT, result, sizeof result);
+    GetDlgItemTextA(found.window, IDC_BYTE_COUNT, count, sizeof count);
+    EXPECT_STREQ(result, abc_md5);
+    EXPECT_STREQ(count, "3");
+
+    PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    TerminateProcess(process.hProcess, 1); // only if it did not end by itself
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+} // namespace
