@@ -137,15 +137,6 @@ int DialogTest::focused() const {
     return GetDlgCtrlID(GetFocus());
 }
 
-void DialogTest::pump() const {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            DispatchMessageA(&message);
-        }
-    }
-}
-
 std::wstring wide(const std::string& utf8) {
     int const    length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
     std::wstring result(static_cast<size_t>(length), L'\0');

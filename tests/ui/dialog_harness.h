@@ -48,7 +48,6 @@ protected:
     void type(int identifier, char character, int times) const;
     bool checked(int identifier) const;
     int  focused() const;
-    void pump() const;
 
 private:
     HHOOK hook = nullptr;

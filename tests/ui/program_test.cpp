@@ -44,23 +44,18 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
                                         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(found, nullptr);
     TemplateReader in{static_cast<const BYTE*>(LockResource(LoadResource(program, found)))};
-    EXPECT_EQ(in.next<WORD>(), 1);
-    EXPECT_EQ(in.next<WORD>(), 0xFFFF);
-    EXPECT_EQ(in.next<DWORD>(), 0u); // help id
-    EXPECT_EQ(in.next<DWORD>(), 0x10u);
-    EXPECT_EQ(in.next<DWORD>(), 0x90C80AC0u);
-    WORD const count = in.next<WORD>();
-    short      frame[4];
-    for (short& value : frame)
-        value = in.next<short>();
-    EXPECT_EQ(std::vector<short>(frame, frame + 4), (std::vector<short>{0, 0, 288, 121}));
-    EXPECT_EQ(in.text(), ""); // no menu
-    EXPECT_EQ(in.text(), ""); // the standard class
-    EXPECT_EQ(in.text(), "Tamsivel");
-    EXPECT_EQ(in.next<WORD>(), 10);
-    EXPECT_EQ(in.next<WORD>(), 0);     // weight
-    EXPECT_EQ(in.next<WORD>(), 0x100); // not italic, DEFAULT_CHARSET
-    EXPECT_EQ(in.text(), "Arial");
+    char           header[200];
+    WORD const     format = in.next<WORD>(), signature = in.next<WORD>();
+    DWORD const    help = in.next<DWORD>(), ex_style = in.next<DWORD>(), style = in.next<DWORD>();
+    WORD const     count = in.next<WORD>();
+    short const    x = in.next<short>(), y = in.next<short>(), cx = in.next<short>(),
+                cy = in.next<short>();
+    std::string const menu = in.text(), window_class = in.text(), caption = in.text();
+    WORD const points = in.next<WORD>(), weight = in.next<WORD>(), italic_charset = in.next<WORD>();
+    wsprintfA(header, "%u %X %u %X %08X %u %d,%d,%d,%d [%s] [%s] %s %u %u %X %s", format, signature,
+              help, ex_style, style, count, x, y, cx, cy, menu.c_str(), window_class.c_str(),
+              caption.c_str(), points, weight, italic_charset, in.text().c_str());
+    EXPECT_STREQ(header, "1 FFFF 0 10 90C80AC0 11 0,0,288,121 [] [] Tamsivel 10 0 100 Arial");
 
     std::vector<std::string> controls;
     for (WORD i = 0; i < count; ++i) {
