@@ -55,13 +55,13 @@ void run_calculation(HWND window) {
         return;
     }
     char       path[path_buffer_size] = {};
-    bool const whole = read_path_field(window, path);
+    const bool whole = read_path_field(window, path);
     clear_results(window);
     if (!whole) {
         show_unreadable_file(window);
         return;
     }
-    DigestResult const result = calculate_file_digest(path, type);
+    const DigestResult result = calculate_file_digest(path, type);
     // A read that fails part-way leaves a digest of part of the file: no result.
     if (result.status != DigestStatus::ok) {
         show_unreadable_file(window);
@@ -73,7 +73,7 @@ void run_calculation(HWND window) {
 }
 
 bool read_path_field(HWND window, char (&path)[path_buffer_size]) {
-    UINT const length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
+    const UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
     if (length == 0) {
         // Nothing read from a field that is not empty: the text did not convert whole.
         path[0] = '\0';
@@ -107,7 +107,7 @@ void run_comparison(HWND window) {
     char expected[64] = {};
     GetDlgItemTextA(window, IDC_HASH_TEXT, calculated, sizeof calculated);
     GetDlgItemTextA(window, IDC_EXPECTED_HASH, expected, sizeof expected);
-    CompareOutcome const outcome = compare_hash_texts(calculated, expected);
+    const CompareOutcome outcome = compare_hash_texts(calculated, expected);
     MessageBoxA(window, outcome.message, outcome.caption, message_box_kind(outcome.kind));
     switch (outcome.focus) {
     case FocusTarget::expected_hash: focus_control(window, IDC_EXPECTED_HASH); break;
@@ -117,7 +117,7 @@ void run_comparison(HWND window) {
 }
 
 void focus_control(HWND window, int identifier) {
-    HWND const control = GetDlgItem(window, identifier);
+    const HWND control = GetDlgItem(window, identifier);
     // wParam is the control itself when lParam is TRUE, not a direction.
     SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     SetFocus(control);

@@ -47,7 +47,7 @@ void take_dropped_file(HWND window, HDROP drop) {
 
 void browse_for_file(HWND window) {
     char       path[path_buffer_size] = {};
-    bool const whole = read_path_field(window, path);
+    const bool whole = read_path_field(window, path);
     clear_results(window);
     if (!whole) {
         show_unreadable_file(window);

@@ -5,8 +5,8 @@
 #include "ui/main_dialog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    HMODULE const module = GetModuleHandleA(nullptr);
-    INT_PTR const result =
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const INT_PTR result =
         DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_MAIN), nullptr, main_dialog_proc, 1);
     ExitProcess(static_cast<UINT>(result));
 }

@@ -72,7 +72,7 @@ LRESULT CALLBACK watch_windows(int code, WPARAM wParam, LPARAM lParam) {
             active_log->seen.push_back(seen);
             PostMessageA(window, WM_COMMAND, IDOK, 0);
             // A complaint of the Open dialog: give that up too, or the test waits for ever.
-            HWND const owner = GetWindow(window, GW_OWNER);
+            const HWND owner = GetWindow(window, GW_OWNER);
             if (owner != active_log->dialog) {
                 PostMessageA(owner, WM_COMMAND, IDCANCEL, 0);
             }
@@ -138,7 +138,7 @@ int DialogTest::focused() const {
 }
 
 std::wstring wide(const std::string& utf8) {
-    int const    length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    const int    length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
     std::wstring result(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &result[0], length);
     result.pop_back();

@@ -37,7 +37,7 @@ struct TemplateReader {
 };
 
 TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
-    HMODULE const program =
+    const HMODULE program =
         LoadLibraryExA(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     HRSRC const found = FindResourceExA(program, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_MAIN),
@@ -67,7 +67,7 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
         short       box[4];
         for (short& value : box)
             value = in.next<short>();
-        int const         id = static_cast<int>(in.next<DWORD>());
+        const int         id = static_cast<int>(in.next<DWORD>());
         std::string const kind = in.class_name();
         std::string const caption = in.text();
         in.at += in.next<WORD>();
@@ -148,7 +148,7 @@ TEST(Program, CalculatesAUnicodeNamedFileAndEndsOnEscape) {
         EnumWindows(find_window_of, reinterpret_cast<LPARAM>(&found));
     }
     ASSERT_NE(found.window, nullptr);
-    HWND const field = GetDlgItem(found.window, IDC_FILE_PATH);
+    const HWND field = GetDlgItem(found.window, IDC_FILE_PATH);
     SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     // A message box in the program would hold a plain SendMessage for ever.
     DWORD_PTR answer = 0;
