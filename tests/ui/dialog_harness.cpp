@@ -28,7 +28,7 @@ BOOL CALLBACK note_box_child(HWND child, LPARAM lParam) {
         seen->text = window_text(child);
         return TRUE;
     }
-    auto const icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
     if (icon != nullptr && icon == LoadIconA(nullptr, IDI_ERROR)) {
         seen->icon = 'E';
     } else if (icon != nullptr && icon == LoadIconA(nullptr, IDI_INFORMATION)) {
@@ -59,7 +59,7 @@ void CALLBACK answer_open_dialog(HWND window, UINT, UINT_PTR timer, DWORD) {
 }
 
 LRESULT CALLBACK watch_windows(int code, WPARAM wParam, LPARAM lParam) {
-    auto const window = reinterpret_cast<HWND>(wParam);
+    const auto window = reinterpret_cast<HWND>(wParam);
     // Only windows owned by the dialog under test: its boxes and Open dialogs.
     if (code == HCBT_ACTIVATE && active_log != nullptr && GetWindow(window, GW_OWNER) != nullptr) {
         char probe[8] = {};
@@ -155,7 +155,7 @@ std::string test_folder() {
 
 // Made through the wide call, so a name is truly Unicode whatever the code page.
 std::string write_file(const std::string& name, const std::string& contents) {
-    std::string const path = name.find('\\') == std::string::npos ? test_folder() + name : name;
+    const std::string path = name.find('\\') == std::string::npos ? test_folder() + name : name;
     HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
@@ -171,7 +171,7 @@ HDROP make_drop(const std::vector<std::string>& paths) {
         list += wide(path) + L'\0';
     }
     list += L'\0';
-    HGLOBAL const block = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    const HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
     auto*         drop = static_cast<DROPFILES*>(GlobalLock(block));
     drop->pFiles = sizeof(DROPFILES);
     drop->fWide = TRUE;

@@ -15,7 +15,7 @@ TEST_F(DialogTest, OpensWithMd5SelectedEmptyFieldsAndFocusOnSelectFile) {
     for (int field : {IDC_FILE_PATH, IDC_HASH_TEXT, IDC_EXPECTED_HASH, IDC_BYTE_COUNT}) {
         EXPECT_EQ(text(field), "") << field;
     }
-    std::string const credits = text(IDC_CREDITS);
+    const std::string credits = text(IDC_CREDITS);
     EXPECT_EQ(credits.substr(credits.rfind("\r\n")), "\r\nRFC 3174,  RFC 1321, FIPS PUB 180-1");
     EXPECT_EQ(credits.find("\r\n"), credits.rfind("\r\n", credits.rfind("\r\n") - 1));
     EXPECT_EQ(focused(), IDC_SELECT_FILE);
@@ -128,12 +128,12 @@ TEST_F(DialogTest, EscapeClosesTheDialogAndPostsQuit) {
 // A path field of 260 characters can hold more than 260 bytes; read cut to
 // fit, this text would name the 260-byte file in front of it.
 TEST_F(DialogTest, PathLongerThanTheBufferIsRefusedNotCut) {
-    std::string const folder = test_folder();
+    const std::string folder = test_folder();
     std::string       name = (260 - folder.size()) % 2 ? "x" : "";
     while (folder.size() + name.size() < 260) {
         name += "ж";
     }
-    std::string const fitting = write_file(folder + name, "abc");
+    const std::string fitting = write_file(folder + name, "abc");
     ASSERT_EQ(fitting.size(), 260u);
     set_text(IDC_FILE_PATH, fitting);
     click(IDC_CALCULATE);
@@ -159,7 +159,7 @@ namespace {
 
 // The count of a file of 4 GiB and more must not wrap at 32 bits on its way to the label.
 TEST_F(DialogTest, ShowsTheExactCountOfAFileBeyond4GiB) {
-    std::string const path = write_file("sparse-4gib.bin", "");
+    const std::string path = write_file("sparse-4gib.bin", "");
     HANDLE            file =
         CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     LARGE_INTEGER size;

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DialogTest, CancelledBrowseStillCalculatesThePathInTheField) {
     set_text(IDC_FILE_PATH, "");
     click(IDC_SELECT_FILE);
-    std::string const abc = write_file("abc.txt", "abc");
+    const std::string abc = write_file("abc.txt", "abc");
     set_text(IDC_FILE_PATH, abc);
     click(IDC_SELECT_FILE);
     ASSERT_EQ(log.seen.size(), 3u);
@@ -74,8 +74,8 @@ bool released(HDROP drop) {
 }
 
 TEST_F(DialogTest, OneDroppedFileIsCalculatedAndTheDropReleased) {
-    std::string const path = write_file("капля.txt", "abc");
-    HDROP const       drop = make_drop({path});
+    const std::string path = write_file("капля.txt", "abc");
+    const HDROP       drop = make_drop({path});
     SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_EQ(text(IDC_FILE_PATH), path);
     EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
@@ -84,7 +84,7 @@ TEST_F(DialogTest, OneDroppedFileIsCalculatedAndTheDropReleased) {
 }
 
 TEST_F(DialogTest, DroppedFolderIsNamedThenReportedUnreadable) {
-    std::string const folder = test_folder() + "sub";
+    const std::string folder = test_folder() + "sub";
     CreateDirectoryA(folder.c_str(), nullptr);
     SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({folder})), 0);
     EXPECT_EQ(text(IDC_FILE_PATH), folder);
@@ -94,14 +94,14 @@ TEST_F(DialogTest, DroppedFolderIsNamedThenReportedUnreadable) {
 
 // Both refusals must leave the last result standing and still release the drop.
 TEST_F(DialogTest, SeveralFilesOrAnOverlongPathChangeNoField) {
-    std::string const abc = write_file("abc.txt", "abc");
+    const std::string abc = write_file("abc.txt", "abc");
     set_text(IDC_FILE_PATH, abc);
     click(IDC_CALCULATE);
 
-    HDROP const two = make_drop({abc, write_file("other.txt", "other")});
+    const HDROP two = make_drop({abc, write_file("other.txt", "other")});
     SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(two), 0);
     // 260 bytes do not fit the 260-byte buffer with its terminator.
-    HDROP const long_path =
+    const HDROP long_path =
         make_drop({test_folder() + std::string(260 - test_folder().size(), 'n')});
     SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(long_path), 0);
 

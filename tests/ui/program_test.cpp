@@ -40,18 +40,18 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     const HMODULE program =
         LoadLibraryExA(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
-    HRSRC const found = FindResourceExA(program, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_MAIN),
+    const HRSRC found = FindResourceExA(program, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(IDD_MAIN),
                                         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_NE(found, nullptr);
     TemplateReader in{static_cast<const BYTE*>(LockResource(LoadResource(program, found)))};
     char           header[200];
-    WORD const     format = in.next<WORD>(), signature = in.next<WORD>();
-    DWORD const    help = in.next<DWORD>(), ex_style = in.next<DWORD>(), style = in.next<DWORD>();
-    WORD const     count = in.next<WORD>();
+    const WORD     format = in.next<WORD>(), signature = in.next<WORD>();
+    const DWORD    help = in.next<DWORD>(), ex_style = in.next<DWORD>(), style = in.next<DWORD>();
+    const WORD     count = in.next<WORD>();
     short const    x = in.next<short>(), y = in.next<short>(), cx = in.next<short>(),
                 cy = in.next<short>();
-    std::string const menu = in.text(), window_class = in.text(), caption = in.text();
-    WORD const points = in.next<WORD>(), weight = in.next<WORD>(), italic_charset = in.next<WORD>();
+    const std::string menu = in.text(), window_class = in.text(), caption = in.text();
+    const WORD points = in.next<WORD>(), weight = in.next<WORD>(), italic_charset = in.next<WORD>();
     wsprintfA(header, "%u %X %u %X %08X %u %d,%d,%d,%d [%s] [%s] %s %u %u %X %s", format, signature,
               help, ex_style, style, count, x, y, cx, cy, menu.c_str(), window_class.c_str(),
               caption.c_str(), points, weight, italic_charset, in.text().c_str());
@@ -61,15 +61,15 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     for (WORD i = 0; i < count; ++i) {
         in.align();
         in.next<DWORD>(); // help id
-        DWORD const ex_style = in.next<DWORD>();
-        DWORD const style = in.next<DWORD>();
+        const DWORD ex_style = in.next<DWORD>();
+        const DWORD style = in.next<DWORD>();
         char        line[160];
         short       box[4];
         for (short& value : box)
             value = in.next<short>();
         const int         id = static_cast<int>(in.next<DWORD>());
-        std::string const kind = in.class_name();
-        std::string const caption = in.text();
+        const std::string kind = in.class_name();
+        const std::string caption = in.text();
         in.at += in.next<WORD>();
         wsprintfA(line, "%d %s \"%s\" %08X %X %d,%d,%d,%d", id, kind.c_str(), caption.c_str(),
                   style, ex_style, box[0], box[1], box[2], box[3]);
@@ -96,7 +96,7 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     void* value = nullptr;
     ASSERT_TRUE(GetFileVersionInfoA(program_path().c_str(), 0, sizeof version, version));
     ASSERT_TRUE(VerQueryValueA(version, "\\", &value, &length));
-    auto const* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
     EXPECT_EQ(fixed->dwFileVersionMS, 0x10000u);
     EXPECT_EQ(fixed->dwProductVersionLS, 0u);
     EXPECT_EQ(fixed->dwFileFlags, 0u);
@@ -104,12 +104,12 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     EXPECT_EQ(fixed->dwFileType, 1u);
     ASSERT_TRUE(VerQueryValueA(version, "\\VarFileInfo\\Translation", &value, &length));
     EXPECT_EQ(*static_cast<const DWORD*>(value), 0x04b00409u);
-    for (auto const& [key, expected_text] :
+    for (const auto& [key, expected_text] :
          {std::pair<const char*, const char*>{"Comments", "Derived from public domain sources."},
           {"OriginalFilename", "tamsivel.exe"},
           {"FileVersion", "1, 0, 0, 0"},
           {"ProductVersion", "1, 0, 0, 0"}}) {
-        std::string const name = std::string("\\StringFileInfo\\040904b0\\") + key;
+        const std::string name = std::string("\\StringFileInfo\\040904b0\\") + key;
         ASSERT_TRUE(VerQueryValueA(version, name.c_str(), &value, &length)) << key;
         EXPECT_STREQ(static_cast<const char*>(value), expected_text);
     }
@@ -135,7 +135,7 @@ BOOL CALLBACK find_window_of(HWND window, LPARAM lParam) {
 // that its manifest asks for.
 TEST(Program, CalculatesAUnicodeNamedFileAndEndsOnEscape) {
     EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
-    std::string const   path = write_file("Проверка 校验 \xF0\x9F\x94\x91.txt", "abc");
+    const std::string   path = write_file("Проверка 校验 \xF0\x9F\x94\x91.txt", "abc");
     STARTUPINFOA        start{};
     PROCESS_INFORMATION process{};
     start.cb = sizeof start;
