@@ -45,30 +45,4 @@ TEST(CompareHashTexts, VerdictTable) {
     }
 }
 
-TEST(CompareHashTexts, EachVerdictCarriesItsMessage) {
-    const CompareOutcome no_expected = compare_hash_texts(md5, "");
-    EXPECT_STREQ(no_expected.message,
-                 "Please enter a text string to compare\nto the calculated hash value.\n");
-    EXPECT_STREQ(no_expected.caption, "Oops");
-    EXPECT_EQ(no_expected.kind, MessageKind::information);
-    EXPECT_EQ(no_expected.focus, FocusTarget::expected_hash);
-
-    const CompareOutcome no_calculated = compare_hash_texts("", md5);
-    EXPECT_STREQ(no_calculated.message, "The Calculated hash field is blank.\nSelect a file to "
-                                        "calculate the hash\n then try again");
-    EXPECT_STREQ(no_calculated.caption, "Oops");
-    EXPECT_EQ(no_calculated.kind, MessageKind::information);
-    EXPECT_EQ(no_calculated.focus, FocusTarget::select_file);
-
-    const CompareOutcome match = compare_hash_texts(md5, md5);
-    const CompareOutcome mismatch = compare_hash_texts(md5, sha1);
-    EXPECT_STREQ(match.message, "hash value match OK");
-    EXPECT_STREQ(mismatch.message, "HASH NOT EQUAL");
-    for (const CompareOutcome& outcome : {match, mismatch}) {
-        EXPECT_STREQ(outcome.caption, "Compare hash");
-        EXPECT_EQ(outcome.kind, MessageKind::plain);
-        EXPECT_EQ(outcome.focus, FocusTarget::unchanged);
-    }
-}
-
 } // namespace

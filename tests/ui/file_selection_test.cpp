@@ -30,7 +30,7 @@ class BrowseSplit : public DialogTest, public ::testing::WithParamInterface<Brow
 
 TEST_P(BrowseSplit, OpensAtTheFolderBeforeTheLastSeparator) {
     CreateDirectoryA((test_folder() + "sub").c_str(), nullptr);
-    BrowseCase const& c = GetParam();
+    const BrowseCase& c = GetParam();
     set_text(IDC_FILE_PATH, in_folder(c.field));
     click(IDC_SELECT_FILE);
     ASSERT_GE(log.seen.size(), 1u);

@@ -48,7 +48,7 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     const WORD     format = in.next<WORD>(), signature = in.next<WORD>();
     const DWORD    help = in.next<DWORD>(), ex_style = in.next<DWORD>(), style = in.next<DWORD>();
     const WORD     count = in.next<WORD>();
-    short const    x = in.next<short>(), y = in.next<short>(), cx = in.next<short>(),
+    const short    x = in.next<short>(), y = in.next<short>(), cx = in.next<short>(),
                 cy = in.next<short>();
     const std::string menu = in.text(), window_class = in.text(), caption = in.text();
     const WORD points = in.next<WORD>(), weight = in.next<WORD>(), italic_charset = in.next<WORD>();
@@ -75,7 +75,7 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
                   style, ex_style, box[0], box[1], box[2], box[3]);
         controls.push_back(line);
     }
-    std::vector<std::string> const expected{
+    const std::vector<std::string> expected{
         "1003 #128 \"Select File\" 50030000 0 7,35,69,12",
         "1002 #129 \"\" 50810080 0 79,35,202,12",
         "1004 #128 \"Calculate Hash\" 50010000 0 7,55,69,12",
