@@ -54,11 +54,8 @@ void run_calculation(HWND window) {
     if (!checked_hash_type(window, &type)) {
         return;
     }
-    char       path[path_buffer_size] = {};
-    const bool whole = read_path_field(window, path);
-    clear_results(window);
-    if (!whole) {
-        show_unreadable_file(window);
+    char path[path_buffer_size] = {};
+    if (!take_path_field(window, path)) {
         return;
     }
     const DigestResult result = calculate_file_digest(path, type);
@@ -72,14 +69,16 @@ void run_calculation(HWND window) {
     SetDlgItemTextA(window, IDC_BYTE_COUNT, format_byte_count(count, result.byte_count));
 }
 
-bool read_path_field(HWND window, char (&path)[path_buffer_size]) {
+bool take_path_field(HWND window, char (&path)[path_buffer_size]) {
     const UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
-    if (length == 0) {
-        // Nothing read from a field that is not empty: the text did not convert whole.
-        path[0] = '\0';
-        return GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0;
+    // Nothing read from a field that is not empty: the text did not convert whole.
+    const bool whole = length == 0 ? GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0
+                                   : length <= static_cast<UINT>(path_capacity);
+    clear_results(window);
+    if (!whole) {
+        show_unreadable_file(window);
     }
-    return length <= static_cast<UINT>(path_capacity);
+    return whole;
 }
 
 void clear_results(HWND window) {

@@ -18,9 +18,10 @@ constexpr int byte_count_size = 21;
 
 void on_command(HWND window, int identifier, int notification);
 void run_calculation(HWND window);
-// False when the field holds more than path_capacity bytes, which the buffer
-// cannot take whole; a cut path could name another file.
-bool read_path_field(HWND window, char (&path)[path_buffer_size]);
+// Reads the path field and empties the results. False, once the user has
+// been told, when the field holds more than path_capacity bytes: the buffer
+// cannot take them whole, and a cut path could name another file.
+bool take_path_field(HWND window, char (&path)[path_buffer_size]);
 void clear_results(HWND window);
 void show_unreadable_file(HWND window);
 // Returns the start of the text, which ends at the end of the buffer.

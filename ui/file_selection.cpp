@@ -46,11 +46,8 @@ void take_dropped_file(HWND window, HDROP drop) {
 } // namespace
 
 void browse_for_file(HWND window) {
-    char       path[path_buffer_size] = {};
-    const bool whole = read_path_field(window, path);
-    clear_results(window);
-    if (!whole) {
-        show_unreadable_file(window);
+    char path[path_buffer_size] = {};
+    if (!take_path_field(window, path)) {
         return;
     }
     browse_into_control(window, IDC_FILE_PATH, path, nullptr, 1, open_filter, open_title,
