@@ -1,21 +1,10 @@
 #include "ui/commands.h"
 
+#include "operations/file_digest.h"
 #include "operations/hash_compare.h"
 #include "resources/resource.h"
-#include "ui/file_selection.h"
 
 namespace {
-
-void on_path_field(HWND window, int notification) {
-    // A result next to a path it may not belong to would mislead.
-    if (notification == EN_SETFOCUS || notification == EN_CHANGE) {
-        clear_results(window);
-    }
-}
-
-void close_dialog(HWND window) {
-    PostMessageA(window, WM_CLOSE, 0, 0);
-}
 
 bool checked_hash_type(HWND window, HashType* type) {
     if (IsDlgButtonChecked(window, IDC_MD5) == BST_CHECKED) {
@@ -34,20 +23,6 @@ UINT message_box_kind(MessageKind kind) {
 }
 
 } // namespace
-
-void on_command(HWND window, int identifier, int notification) {
-    switch (identifier) {
-    case IDOK:
-    case IDC_CALCULATE: run_calculation(window); break;
-    case IDC_SELECT_FILE: browse_for_file(window); break;
-    case IDC_COMPARE: run_comparison(window); break;
-    case IDC_MD5:
-    case IDC_SHA1: select_hash_type(window, identifier); break;
-    case IDC_FILE_PATH: on_path_field(window, notification); break;
-    case IDCANCEL: close_dialog(window); break;
-    default: break;
-    }
-}
 
 void run_calculation(HWND window) {
     HashType type = HashType::md5;

@@ -1,22 +1,17 @@
-// What the dialog's commands do: calculate, compare, switch the hash type,
-// clear stale results and close. Inputs are read from the controls when a
-// command runs; the outcomes of the hash operations go back into them or
-// into a message box owned by the dialog.
+// What the dialog's commands do: calculate, compare and clear stale results.
+// Inputs are read from the controls when a command runs; the outcomes of the
+// hash operations go back into them or into a message box owned by the dialog.
+// Browsing and dropping use the calculation; nothing here calls back.
 #pragma once
 
 #include <cstdint>
 #include <windows.h>
 
-#include "ui/main_dialog.h"
-
-// Room for a path of path_capacity bytes and one more whole UTF-8 character:
-// a longer text read into it can only come back longer than path_capacity.
-constexpr int path_buffer_size = path_capacity + 5;
+#include "ui/field_sizes.h"
 
 // The decimal digits of any 64-bit count and a terminator.
 constexpr int byte_count_size = 21;
 
-void on_command(HWND window, int identifier, int notification);
 void run_calculation(HWND window);
 // Reads the path field and empties the results. False, once the user has
 // been told, when the field holds more than path_capacity bytes: the buffer

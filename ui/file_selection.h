@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "ui/main_dialog.h"
+#include "ui/field_sizes.h"
 
 // The Open dialog's file-name buffer; a chosen path ends within it.
 constexpr int file_name_size = path_capacity + 1;

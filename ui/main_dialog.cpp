@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "ui/commands.h"
+#include "ui/field_sizes.h"
 #include "ui/file_selection.h"
 
 namespace {
@@ -10,6 +11,17 @@ constexpr char credits_text[] =
     "Copyright (C) The Tamsivel developers. All rights reserved.\r\n"
     "Thanks to the designers of MD5 and SHA-1 and of their public domain code.\r\n"
     "RFC 3174,  RFC 1321, FIPS PUB 180-1";
+
+void on_path_field(HWND window, int notification) {
+    // A result next to a path it may not belong to would mislead.
+    if (notification == EN_SETFOCUS || notification == EN_CHANGE) {
+        clear_results(window);
+    }
+}
+
+void close_dialog(HWND window) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
 
 } // namespace
 
@@ -33,6 +45,20 @@ BOOL on_init_dialog(HWND window, LPARAM lParam) {
     ShowWindow(window, static_cast<int>(lParam));
     // TRUE lets the dialog manager focus the first tab stop, Select File.
     return TRUE;
+}
+
+void on_command(HWND window, int identifier, int notification) {
+    switch (identifier) {
+    case IDOK:
+    case IDC_CALCULATE: run_calculation(window); break;
+    case IDC_SELECT_FILE: browse_for_file(window); break;
+    case IDC_COMPARE: run_comparison(window); break;
+    case IDC_MD5:
+    case IDC_SHA1: select_hash_type(window, identifier); break;
+    case IDC_FILE_PATH: on_path_field(window, notification); break;
+    case IDCANCEL: close_dialog(window); break;
+    default: break;
+    }
 }
 
 void select_hash_type(HWND window, int identifier) {

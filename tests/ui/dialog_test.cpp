@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "ui/commands.h"
+#include "ui/main_dialog.h"
 
 namespace {
 
