@@ -12,11 +12,32 @@ constexpr char credits_text[] =
     "Thanks to the designers of MD5 and SHA-1 and of their public domain code.\r\n"
     "RFC 3174,  RFC 1321, FIPS PUB 180-1";
 
+// Posted on activation: it arrives once the dialog manager has given the
+// focus back to the control that had it, and ends the mark set meanwhile.
+constexpr UINT focus_returned = WM_APP;
+
 void on_path_field(HWND window, int notification) {
-    // A result next to a path it may not belong to would mislead.
-    if (notification == EN_SETFOCUS || notification == EN_CHANGE) {
+    // A result next to a path it may not belong to would mislead. The focus
+    // that comes back with the window, marked in the dialog's user data,
+    // changes no path.
+    const bool returning = GetWindowLongPtrA(window, DWLP_USER) != 0;
+    if (notification == EN_CHANGE || (notification == EN_SETFOCUS && !returning)) {
         clear_results(window);
     }
+}
+
+void on_activate(HWND window, WORD state) {
+    if (state == WA_INACTIVE) {
+        return;
+    }
+    // A click that activates the window on the path field is a click into it.
+    POINT cursor;
+    if (state == WA_CLICKACTIVE && GetCursorPos(&cursor) &&
+        WindowFromPoint(cursor) == GetDlgItem(window, IDC_FILE_PATH)) {
+        return;
+    }
+    SetWindowLongPtrA(window, DWLP_USER, 1);
+    PostMessageA(window, focus_returned, 0, 0);
 }
 
 void close_dialog(HWND window) {
@@ -29,6 +50,8 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_INITDIALOG: return on_init_dialog(window, lParam);
     case WM_COMMAND: on_command(window, LOWORD(wParam), HIWORD(wParam)); return FALSE;
+    case WM_ACTIVATE: on_activate(window, LOWORD(wParam)); return FALSE;
+    case focus_returned: SetWindowLongPtrA(window, DWLP_USER, 0); return TRUE;
     case WM_DROPFILES: on_drop_files(window, reinterpret_cast<HDROP>(wParam)); return FALSE;
     // The window is gone when this returns, so the dialog manager adds nothing.
     case WM_CLOSE: DestroyWindow(window); return FALSE;

@@ -90,6 +90,8 @@ void DialogTest::SetUp() {
                                 main_dialog_proc, SW_SHOWNORMAL);
     log.dialog = dialog;
     ASSERT_NE(dialog, nullptr);
+    // As the dialog's own loop would before anyone could touch it.
+    pump_messages();
 }
 
 void DialogTest::TearDown() {
@@ -135,6 +137,13 @@ bool DialogTest::checked(int identifier) const {
 
 int DialogTest::focused() const {
     return GetDlgCtrlID(GetFocus());
+}
+
+void pump_messages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&message);
+    }
 }
 
 std::wstring wide(const std::string& utf8) {

@@ -53,6 +53,9 @@ private:
     HHOOK hook = nullptr;
 };
 
+// Runs what the dialog's message loop would run by now.
+void pump_messages();
+
 // Files live in one folder of the temporary directory; names are UTF-8.
 std::string  test_folder();
 std::string  write_file(const std::string& name, const std::string& contents);

@@ -86,6 +86,58 @@ TEST_F(DialogTest, PathFieldFocusOrChangeEmptiesTheResults) {
     EXPECT_EQ(text(IDC_BYTE_COUNT), "");
 }
 
+void activate(HWND window) {
+    SetForegroundWindow(window);
+    pump_messages();
+}
+
+// A real click, so that it activates the window first when that is inactive.
+void click_into(HWND control) {
+    RECT box;
+    GetWindowRect(control, &box);
+    SetCursorPos((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, press, sizeof(INPUT));
+    pump_messages();
+}
+
+// The focus that the window gives back on coming back is no move into the
+// path field; a click into the field that brings the window back is one.
+TEST_F(DialogTest, ComingBackToTheWindowKeepsTheResult) {
+    const std::string abc = write_file("abc.txt", "abc");
+    set_text(IDC_FILE_PATH, abc);
+    press_key(IDC_FILE_PATH, VK_RETURN);
+    const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, nullptr, nullptr);
+    activate(other);
+    activate(dialog);
+    EXPECT_EQ(focused(), IDC_FILE_PATH);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    press_key(IDC_FILE_PATH, VK_RETURN); // a message box closing gives the focus back too
+    SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({abc, abc})), 0);
+    pump_messages();
+    EXPECT_EQ(log.seen.size(), 1u);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
+
+    activate(other);
+    click_into(GetDlgItem(dialog, IDC_EXPECTED_HASH));
+    EXPECT_EQ(focused(), IDC_EXPECTED_HASH);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    press_key(IDC_SELECT_FILE, VK_TAB);
+    EXPECT_EQ(focused(), IDC_FILE_PATH);
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+
+    press_key(IDC_FILE_PATH, VK_RETURN);
+    activate(other);
+    click_into(GetDlgItem(dialog, IDC_FILE_PATH));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    DestroyWindow(other);
+}
+
 TEST_F(DialogTest, CompareShowsEachVerdictAndMovesTheFocus) {
     click(IDC_COMPARE);
     EXPECT_EQ(focused(), IDC_EXPECTED_HASH);
