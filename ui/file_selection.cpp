@@ -50,8 +50,11 @@ void browse_for_file(HWND window) {
     if (!take_path_field(window, path)) {
         return;
     }
-    browse_into_control(window, IDC_FILE_PATH, path, nullptr, 1, open_filter, open_title,
-                        open_flags);
+    if (browse_into_control(window, IDC_FILE_PATH, path, nullptr, 1, open_filter, open_title,
+                            open_flags) == browse_refused) {
+        show_unreadable_file(window);
+        return;
+    }
     // Also after a cancel: the user then gets the digest of the path already typed.
     run_calculation(window);
 }
@@ -63,7 +66,7 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     char          file_name[file_name_size] = {};
     char          directory[directory_size] = {};
     if (lstrlenA(initial_path) >= directory_size) {
-        return -1;
+        return browse_refused;
     }
     lstrcpyA(directory, initial_path);
     char* separator = last_separator(directory, '\\');
@@ -84,12 +87,17 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     record.lpstrFilter = filter;
     record.nFilterIndex = filter_index == 0 ? 1 : filter_index;
     record.lpstrFile = file_name;
-    record.nMaxFile = path_capacity;
+    record.nMaxFile = sizeof file_name;
     record.lpstrInitialDir = directory;
     record.lpstrTitle = title;
     record.Flags = flags;
     if (GetOpenFileNameA(&record) != TRUE) {
-        return -1;
+        return CommDlgExtendedError() == 0 ? browse_cancelled : browse_refused;
+    }
+    // Longer than any path the calculation takes: refused before it replaces
+    // the field's text.
+    if (lstrlenA(file_name) > path_capacity) {
+        return browse_refused;
     }
     if (chosen != nullptr) {
         lstrcpyA(*chosen, file_name);

@@ -7,14 +7,19 @@
 
 #include "ui/field_sizes.h"
 
-// The Open dialog's file-name buffer; a chosen path ends within it.
-constexpr int file_name_size = path_capacity + 1;
+// The Open dialog's file-name buffer: room beyond path_capacity, so that a
+// longer choice comes back whole and can be refused rather than cut to fit.
+constexpr int file_name_size = path_buffer_size;
+
+constexpr int browse_cancelled = -1;
+// The dialog failed, or the initial or chosen path is longer than path_capacity.
+constexpr int browse_refused = -2;
 
 void browse_for_file(HWND window);
 // Opens the Open dialog at the folder of initial_path with its last part as
 // the file name. When a file is chosen, its path goes into chosen (if given)
 // and into control target (if not 0), and the dialog's filter index is
-// returned; otherwise -1, with nothing changed.
+// returned; otherwise browse_cancelled or browse_refused, with nothing changed.
 int browse_into_control(HWND window, int target, const char* initial_path,
                         char (*chosen)[file_name_size], DWORD filter_index, const char* filter,
                         const char* title, DWORD flags);

@@ -178,8 +178,8 @@ TEST_F(DialogTest, EscapeClosesTheDialogAndPostsQuit) {
     EXPECT_TRUE(quit);
 }
 
-// A path field of 260 characters can hold more than 260 bytes; read cut to
-// fit, this text would name the 260-byte file in front of it.
+// A path of 260 characters can take more than 260 bytes; cut to fit, it
+// would name the 260-byte file in front of it.
 TEST_F(DialogTest, PathLongerThanTheBufferIsRefusedNotCut) {
     const std::string folder = test_folder();
     std::string       name = (260 - folder.size()) % 2 ? "x" : "";
@@ -196,6 +196,16 @@ TEST_F(DialogTest, PathLongerThanTheBufferIsRefusedNotCut) {
     click(IDC_CALCULATE);
     click(IDC_SELECT_FILE); // must not open the Open dialog at the cut path either
     EXPECT_EQ(log.seen, Seen(2, unreadable));
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+
+    // Nor take a path chosen there cut, nor go on with the field's after refusing it.
+    const std::string abc = write_file("abc.txt", "abc");
+    set_text(IDC_FILE_PATH, abc);
+    log.choose = write_file(fitting + "жж", "longer");
+    click(IDC_SELECT_FILE);
+    EXPECT_EQ(log.seen.size(), 4u);
+    EXPECT_EQ(log.seen.back(), unreadable);
+    EXPECT_EQ(text(IDC_FILE_PATH), abc);
     EXPECT_EQ(text(IDC_HASH_TEXT), "");
 }
 
