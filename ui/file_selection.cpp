@@ -77,8 +77,12 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     if (separator != nullptr) {
         *separator = '\0';
         name = initial_path + (separator - directory) + 1;
-    } else if (GetCurrentDirectoryA(sizeof directory, directory) >= sizeof directory) {
-        directory[0] = '\0';
+    } else {
+        // 0 is a failure, and the buffer still holds the bare name.
+        const DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+        if (length == 0 || length >= sizeof directory) {
+            directory[0] = '\0';
+        }
     }
     lstrcpyA(file_name, name);
 
