@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "engines/wipe.h"
+
 namespace {
 
 inline std::uint32_t load_le32(const std::uint8_t* p) {
@@ -105,8 +107,7 @@ void md5_final(std::uint8_t digest[md5_digest_size], Md5Context* context) {
 
     for (int k = 0; k < 4; k++)
         store_le32(digest + 4 * k, context->state[k]);
-    // A finished context holds the tail of the message; leave nothing behind.
-    std::memset(context, 0, sizeof *context);
+    wipe(context, sizeof *context);
 }
 
 void md5_transform(std::uint32_t state[4], const std::uint8_t block[64]) {

@@ -1,7 +1,8 @@
 #include "engines/sha1.h"
 
-#include <cstddef>
 #include <cstring>
+
+#include "engines/wipe.h"
 
 namespace {
 
@@ -31,14 +32,6 @@ inline void store_be32(std::uint8_t* p, std::uint32_t v) {
     p[1] = std::uint8_t(v >> 16);
     p[2] = std::uint8_t(v >> 8);
     p[3] = std::uint8_t(v);
-}
-
-// Through a volatile pointer, so that the compiler cannot drop the stores as
-// dead: the point is that nothing of the message stays behind.
-inline void wipe(void* memory, std::size_t size) {
-    volatile std::uint8_t* p = static_cast<volatile std::uint8_t*>(memory);
-    while (size--)
-        *p++ = 0;
 }
 
 // The transform calls this copy: an inline one, which even -O2 folds into
