@@ -81,6 +81,17 @@ LRESULT CALLBACK watch_windows(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+BOOL CALLBACK find_dialog_of(HWND window, LPARAM lParam) {
+    auto* program = reinterpret_cast<StartedProgram*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != program->process.dwProcessId || GetDlgItem(window, IDC_FILE_PATH) == nullptr) {
+        return TRUE;
+    }
+    program->window = window;
+    return FALSE;
+}
+
 } // namespace
 
 void DialogTest::SetUp() {
@@ -187,4 +198,35 @@ HDROP make_drop(const std::vector<std::string>& paths) {
     memcpy(drop + 1, list.data(), list.size() * sizeof(wchar_t));
     GlobalUnlock(block);
     return static_cast<HDROP>(block);
+}
+
+std::string program_path() {
+    char own[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, own, sizeof own);
+    std::string path = own;
+    return path.substr(0, path.rfind('\\') + 1) + "tamsivel.exe";
+}
+
+StartedProgram start_program() {
+    StartedProgram program{};
+    STARTUPINFOA   start{};
+    start.cb = sizeof start;
+    std::string command = "\"" + program_path() + "\"";
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                        &program.process)) {
+        return program;
+    }
+    for (int tries = 0; program.window == nullptr && tries < 200; ++tries) {
+        Sleep(50);
+        EnumWindows(find_dialog_of, reinterpret_cast<LPARAM>(&program));
+    }
+    return program;
+}
+
+bool end_program(const StartedProgram& program) {
+    const bool ended = WaitForSingleObject(program.process.hProcess, 10000) == WAIT_OBJECT_0;
+    TerminateProcess(program.process.hProcess, 1);
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
+    return ended;
 }

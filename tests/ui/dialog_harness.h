@@ -61,6 +61,17 @@ std::string  test_folder();
 std::string  write_file(const std::string& name, const std::string& contents);
 std::wstring wide(const std::string& utf8);
 
+// tamsivel.exe beside the running program, started as a user starts it;
+// window is its dialog, or null when none showed.
+struct StartedProgram {
+    PROCESS_INFORMATION process;
+    HWND                window;
+};
+std::string    program_path();
+StartedProgram start_program();
+// Waits for the program to end, ends it if it does not; true if it ended by itself.
+bool end_program(const StartedProgram& program);
+
 // A drop as the shell hands it over: wide paths in one moveable block.
 HDROP make_drop(const std::vector<std::string>& paths);
 

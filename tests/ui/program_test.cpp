@@ -4,13 +4,6 @@
 
 namespace {
 
-std::string program_path() {
-    char own[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, own, sizeof own);
-    std::string path = own;
-    return path.substr(0, path.rfind('\\') + 1) + "tamsivel.exe";
-}
-
 // Reads a dialog template front to back, as the dialog manager does.
 struct TemplateReader {
     const BYTE* at;
@@ -115,58 +108,29 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     }
 }
 
-struct Found {
-    DWORD process;
-    HWND  window;
-};
-
-BOOL CALLBACK find_window_of(HWND window, LPARAM lParam) {
-    auto* found = reinterpret_cast<Found*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != found->process || GetDlgItem(window, IDC_FILE_PATH) == nullptr) {
-        return TRUE;
-    }
-    found->window = window;
-    return FALSE;
-}
-
 // The program as a user starts it; the file's name needs the UTF-8 code page
 // that its manifest asks for.
 TEST(Program, CalculatesAUnicodeNamedFileAndEndsOnEscape) {
     EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
-    const std::string   path = write_file("Проверка 校验 \xF0\x9F\x94\x91.txt", "abc");
-    STARTUPINFOA        start{};
-    PROCESS_INFORMATION process{};
-    start.cb = sizeof start;
-    std::string command = "\"" + program_path() + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &start, &process));
-    Found found{process.dwProcessId, nullptr};
-    for (int tries = 0; found.window == nullptr && tries < 200; ++tries) {
-        Sleep(50);
-        EnumWindows(find_window_of, reinterpret_cast<LPARAM>(&found));
-    }
-    ASSERT_NE(found.window, nullptr);
-    const HWND field = GetDlgItem(found.window, IDC_FILE_PATH);
+    const std::string    path = write_file("Проверка 校验 \xF0\x9F\x94\x91.txt", "abc");
+    const StartedProgram program = start_program();
+    ASSERT_NE(program.window, nullptr);
+    const HWND field = GetDlgItem(program.window, IDC_FILE_PATH);
     SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     // A message box in the program would hold a plain SendMessage for ever.
     DWORD_PTR answer = 0;
-    EXPECT_NE(SendMessageTimeoutA(GetDlgItem(found.window, IDC_CALCULATE), BM_CLICK, 0, 0,
+    EXPECT_NE(SendMessageTimeoutA(GetDlgItem(program.window, IDC_CALCULATE), BM_CLICK, 0, 0,
                                   SMTO_ABORTIFHUNG, 10000, &answer),
               0);
     char result[64] = {};
     char count[32] = {};
-    GetDlgItemTextA(found.window, IDC_HASH_TEXT, result, sizeof result);
-    GetDlgItemTextA(found.window, IDC_BYTE_COUNT, count, sizeof count);
+    GetDlgItemTextA(program.window, IDC_HASH_TEXT, result, sizeof result);
+    GetDlgItemTextA(program.window, IDC_BYTE_COUNT, count, sizeof count);
     EXPECT_STREQ(result, abc_md5);
     EXPECT_STREQ(count, "3");
 
     PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    TerminateProcess(process.hProcess, 1); // only if it did not end by itself
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_TRUE(end_program(program));
 }
 
 } // namespace
