@@ -1,5 +1,7 @@
 #include "tests/ui/dialog_harness.h"
 
+#include <oleacc.h>
+
 #include "resources/resource.h"
 #include "ui/commands.h"
 #include "ui/main_dialog.h"
@@ -22,6 +24,30 @@ TEST_F(DialogTest, OpensWithMd5SelectedEmptyFieldsAndFocusOnSelectFile) {
     EXPECT_EQ(focused(), IDC_SELECT_FILE);
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+// What a screen reader announces on entering each field.
+TEST_F(DialogTest, ScreenReadersNameEachField) {
+    CoInitialize(nullptr);
+    for (const auto& [field, name] :
+         {std::pair<int, const wchar_t*>{IDC_FILE_PATH, L"File to hash"},
+          {IDC_HASH_TEXT, L"Calculated hash"},
+          {IDC_EXPECTED_HASH, L"Expected hash"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(GetDlgItem(dialog, field), OBJID_CLIENT,
+                                             __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR read = nullptr;
+        EXPECT_EQ(object->get_accName(self, &read), S_OK);
+        EXPECT_STREQ(read, name);
+        SysFreeString(read);
+        object->Release();
+    }
+    CoUninitialize();
 }
 
 TEST_F(DialogTest, FieldsStopAtTheirLimitsAndTheExpectedFieldLowersLetters) {

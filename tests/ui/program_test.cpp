@@ -48,7 +48,7 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     wsprintfA(header, "%u %X %u %X %08X %u %d,%d,%d,%d [%s] [%s] %s %u %u %X %s", format, signature,
               help, ex_style, style, count, x, y, cx, cy, menu.c_str(), window_class.c_str(),
               caption.c_str(), points, weight, italic_charset, in.text().c_str());
-    EXPECT_STREQ(header, "1 FFFF 0 10 90C80AC0 11 0,0,288,121 [] [] Tamsivel 10 0 100 Arial");
+    EXPECT_STREQ(header, "1 FFFF 0 10 90C80AC0 14 0,0,288,121 [] [] Tamsivel 10 0 100 Arial");
 
     std::vector<std::string> controls;
     for (WORD i = 0; i < count; ++i) {
@@ -70,10 +70,13 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
     }
     const std::vector<std::string> expected{
         "1003 #128 \"Select File\" 50030000 0 7,35,69,12",
+        "-1 #130 \"File to hash\" 40000000 0 0,0,0,0",
         "1002 #129 \"\" 50810080 0 79,35,202,12",
         "1004 #128 \"Calculate Hash\" 50010000 0 7,55,69,12",
+        "-1 #130 \"Calculated hash\" 40000000 0 0,0,0,0",
         "1001 #129 \"\" 50800890 0 79,55,202,12",
         "1005 #128 \"Compare Hash\" 50010000 0 7,75,69,12",
+        "-1 #130 \"Expected hash\" 40000000 0 0,0,0,0",
         "1006 #129 \"\" 50810090 0 79,75,202,12",
         "1011 #130 \"\" 50020001 0 7,93,274,26",
         "1007 #130 \"\" 50020002 0 79,26,202,8",
