@@ -2,6 +2,9 @@
 // Kept free of C++ so the resource compiler can read it as well.
 #pragma once
 
+// The lowest icon identifier is the one the shell shows for the program.
+#define IDI_TAMSIVEL 1
+
 #define IDD_MAIN 101
 
 #define IDC_HASH_TEXT 1001

@@ -40,6 +40,14 @@ void on_activate(HWND window, WORD state) {
     PostMessageA(window, focus_returned, 0, 0);
 }
 
+// In the size the system asks for at the present resolution. Shared: the
+// system keeps it for as long as the program runs, so nothing needs releasing.
+LPARAM program_icon(int width_metric, int height_metric) {
+    return reinterpret_cast<LPARAM>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TAMSIVEL), IMAGE_ICON,
+                   GetSystemMetrics(width_metric), GetSystemMetrics(height_metric), LR_SHARED));
+}
+
 void close_dialog(HWND window) {
     PostMessageA(window, WM_CLOSE, 0, 0);
 }
@@ -63,6 +71,9 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wParam, LPAR
 BOOL on_init_dialog(HWND window, LPARAM lParam) {
     select_hash_type(window, IDC_MD5);
     SetDlgItemTextA(window, IDC_CREDITS, credits_text);
+    // The caption, the taskbar and task switching show the program's own icon.
+    SendMessageA(window, WM_SETICON, ICON_BIG, program_icon(SM_CXICON, SM_CYICON));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, program_icon(SM_CXSMICON, SM_CYSMICON));
     SendDlgItemMessageA(window, IDC_FILE_PATH, EM_LIMITTEXT, path_capacity, 0);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(window, static_cast<int>(lParam));
