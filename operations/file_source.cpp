@@ -5,10 +5,40 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-bool file_open(FileSource* source, const char* path) {
+namespace {
+
+using DisableRedirection = BOOL(WINAPI*)(PVOID*);
+using RevertRedirection = BOOL(WINAPI*)(PVOID);
+
+// Looked up, not imported: where they are missing there is no redirection.
+template <typename Function> Function kernel_function(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// A 32-bit program on 64-bit Windows is given SysWOW64 for System32, so a
+// file named under System32 would be another file under the same name.
+// Redirection is off for the open alone: a DLL loaded meanwhile would come
+// from the wrong folder.
+HANDLE open_unredirected(const char* path) {
+    const auto disable = kernel_function<DisableRedirection>("Wow64DisableWow64FsRedirection");
+    const auto revert = kernel_function<RevertRedirection>("Wow64RevertWow64FsRedirection");
+    PVOID      redirection = nullptr;
+    // Fails in a 64-bit process, which has no redirection to turn off.
+    const bool disabled = disable != nullptr && revert != nullptr && disable(&redirection);
     // Others may go on reading the file, but nobody may write it meanwhile.
-    source->handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (disabled) {
+        revert(redirection);
+    }
+    return handle;
+}
+
+} // namespace
+
+bool file_open(FileSource* source, const char* path) {
+    source->handle = open_unredirected(path);
     return source->handle != INVALID_HANDLE_VALUE;
 }
 

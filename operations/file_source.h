@@ -13,7 +13,8 @@ struct FileSource {
 };
 
 // A directory is refused here, as CreateFileA refuses it, so both platforms
-// fail the same paths at open.
+// fail the same paths at open. On Windows the path names the file itself,
+// never its 32-bit stand-in.
 bool file_open(FileSource* source, const char* path);
 
 // Bytes read into buffer (0 at the end of the file), or -1 when the read failed.

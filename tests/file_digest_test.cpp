@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -76,6 +79,32 @@ TEST(FileDigest, PathsThatCannotBeOpened) {
         }
     }
 }
+
+#ifdef _WIN32
+template <typename Action> void unredirected(Action action) {
+    PVOID      redirection = nullptr;
+    const BOOL off = Wow64DisableWow64FsRedirection(&redirection);
+    action();
+    if (off)
+        Wow64RevertWow64FsRedirection(redirection);
+}
+
+// A 32-bit process on 64-bit Windows is shown SysWOW64 under System32's name.
+TEST(FileDigest, System32PathNamesItsOwnFileNotTheSysWow64One) {
+    char native[MAX_PATH], stand_in[MAX_PATH];
+    if (GetSystemWow64DirectoryA(stand_in, MAX_PATH) == 0)
+        GTEST_SKIP() << "no SysWOW64 folder";
+    GetSystemDirectoryA(native, MAX_PATH);
+    const std::string path = std::string(native) + "\\tamsivel-test";
+    const fs::path    stand_in_path = std::string(stand_in) + "\\tamsivel-test";
+    unredirected([&] { write_file(path, counting(1)); });
+    write_file(stand_in_path, counting(0));
+    const DigestResult result = calculate_file_digest(path.c_str(), HashType::md5);
+    unredirected([&] { fs::remove(path); });
+    fs::remove(stand_in_path);
+    EXPECT_STREQ(result.text, goldens[1].md5);
+}
+#endif
 
 // A stand-in for the file: serves a message in reads of at most `piece`
 // bytes, may fail after `fail_after` bytes, and records what it was asked.
