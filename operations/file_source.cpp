@@ -39,7 +39,14 @@ HANDLE open_unredirected(const char* path) {
 
 bool file_open(FileSource* source, const char* path) {
     source->handle = open_unredirected(path);
-    return source->handle != INVALID_HANDLE_VALUE;
+    if (source->handle == INVALID_HANDLE_VALUE)
+        return false;
+    // A pipe or a device may never end a read, and the null device is no file.
+    if (GetFileType(source->handle) != FILE_TYPE_DISK) {
+        CloseHandle(source->handle);
+        return false;
+    }
+    return true;
 }
 
 std::int32_t file_read(FileSource* source, std::uint8_t* buffer, std::uint32_t capacity) {
@@ -61,15 +68,17 @@ void file_close(FileSource* source) {
 #include <unistd.h>
 
 bool file_open(FileSource* source, const char* path) {
+    // Without O_NONBLOCK the open of a FIFO waits for a writer; a regular
+    // file reads the same either way.
     int descriptor;
     do
-        descriptor = open(path, O_RDONLY | O_CLOEXEC);
+        descriptor = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0)
         return false;
 
     struct stat status;
-    if (fstat(descriptor, &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         close(descriptor);
         return false;
     }

@@ -12,9 +12,9 @@ struct FileSource {
 #endif
 };
 
-// A directory is refused here, as CreateFileA refuses it, so both platforms
-// fail the same paths at open. On Windows the path names the file itself,
-// never its 32-bit stand-in.
+// Only a file on disk opens. A directory, a pipe or a device is refused here
+// on both platforms alike: a pipe or a device may keep a read waiting for ever.
+// On Windows the path names the file itself, never its 32-bit stand-in.
 bool file_open(FileSource* source, const char* path);
 
 // Bytes read into buffer (0 at the end of the file), or -1 when the read failed.

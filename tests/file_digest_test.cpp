@@ -8,6 +8,8 @@
 #include <string>
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -70,7 +72,16 @@ TEST(FileDigest, PathsThatCannotBeOpened) {
     ScratchFolder     folder;
     const std::string missing = (folder.path / "missing").string();
     const std::string folder_path = folder.path.string();
-    for (const std::string& path : {missing, folder_path, std::string()}) {
+    // Nobody writes to the pipe: a read of it would wait for ever.
+#ifdef _WIN32
+    const std::string pipe = "\\\\.\\pipe\\tamsivel-test", null_device = "NUL";
+    const HANDLE      writer =
+        CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_OUTBOUND, 0, 1, 0, 0, 0, nullptr);
+#else
+    const std::string pipe = (folder.path / "fifo").string(), null_device = "/dev/null";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+#endif
+    for (const std::string& path : {missing, folder_path, std::string(), pipe, null_device}) {
         for (HashType type : {HashType::md5, HashType::sha1}) {
             const DigestResult result = calculate_file_digest(path.c_str(), type);
             EXPECT_EQ(result.status, DigestStatus::open_failed) << path;
@@ -78,6 +89,9 @@ TEST(FileDigest, PathsThatCannotBeOpened) {
             EXPECT_EQ(result.byte_count, 0u);
         }
     }
+#ifdef _WIN32
+    CloseHandle(writer);
+#endif
 }
 
 #ifdef _WIN32
