@@ -58,6 +58,15 @@ TEST_F(DialogTest, FieldsStopAtTheirLimitsAndTheExpectedFieldLowersLetters) {
     EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_HASH_TEXT, EM_GETLIMITTEXT, 0, 0), 44);
 }
 
+TEST_F(DialogTest, ArrowKeysKeepToTheTypeButtonsAndChooseAsTheyGo) {
+    press_key(IDC_MD5, VK_UP);
+    EXPECT_EQ(focused(), IDC_SHA1);
+    EXPECT_TRUE(checked(IDC_SHA1));
+    press_key(IDC_SHA1, VK_DOWN);
+    EXPECT_EQ(focused(), IDC_MD5);
+    EXPECT_TRUE(checked(IDC_MD5));
+}
+
 TEST_F(DialogTest, CalculatesWithTheCheckedTypeAndClearsOnTypeChange) {
     set_text(IDC_FILE_PATH, write_file("thousand.bin", std::string(1000, 'x')));
     click(IDC_CALCULATE);
