@@ -2,7 +2,12 @@
 #include <windows.h>
 
 #include "resources/resource.h"
+#include "ui/dll_search.h"
 #include "ui/main_dialog.h"
+
+// Windows calls the TLS callbacks before anything else of the program runs.
+[[gnu::section(".CRT$XLB"), gnu::used]] extern const PIMAGE_TLS_CALLBACK dll_search_callback =
+    limit_dll_search;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const HMODULE module = GetModuleHandleA(nullptr);

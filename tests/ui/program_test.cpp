@@ -1,6 +1,7 @@
 #include "tests/ui/dialog_harness.h"
 
 #include "resources/resource.h"
+#include "ui/dll_search.h"
 
 namespace {
 
@@ -109,6 +110,15 @@ TEST(Program, CarriesTheDialogTemplateAndVersionRecord) {
         ASSERT_TRUE(VerQueryValueA(version, name.c_str(), &value, &length)) << key;
         EXPECT_STREQ(static_cast<const char*>(value), expected_text);
     }
+}
+
+TEST(Program, LoadsNoDllFromItsOwnFolder) {
+    const HMODULE planted = LoadLibraryA("planted.dll");
+    EXPECT_NE(planted, nullptr);
+    FreeLibrary(planted);
+    limit_dll_search(nullptr, DLL_PROCESS_ATTACH, nullptr);
+    EXPECT_EQ(LoadLibraryA("planted.dll"), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
 }
 
 // The program as a user starts it; the file's name needs the UTF-8 code page

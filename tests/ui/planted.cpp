@@ -1,0 +1,1 @@
+// A DLL that does nothing: what counts is whether a bare name finds it.
