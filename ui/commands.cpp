@@ -47,13 +47,13 @@ void run_calculation(HWND window) {
 bool take_path_field(HWND window, char (&path)[path_buffer_size]) {
     const UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
     // Nothing read from a field that is not empty: the text did not convert whole.
-    const bool whole = length == 0 ? GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0
-                                   : length <= static_cast<UINT>(path_capacity);
+    const bool fits = length == 0 ? GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0
+                                  : length <= static_cast<UINT>(path_capacity);
     clear_results(window);
-    if (!whole) {
+    if (!fits) {
         show_unreadable_file(window);
     }
-    return whole;
+    return fits;
 }
 
 void clear_results(HWND window) {

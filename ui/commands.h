@@ -13,9 +13,9 @@
 constexpr int byte_count_size = 21;
 
 void run_calculation(HWND window);
-// Reads the path field and empties the results. False, once the user has
-// been told, when the field holds more than path_capacity bytes: the buffer
-// cannot take them whole, and a cut path could name another file.
+// Reads the path field whole and empties the results. False, once the user
+// has been told, when the path is longer than path_capacity bytes, which no
+// ANSI call takes: only a cut path would fit, and it could name another file.
 bool take_path_field(HWND window, char (&path)[path_buffer_size]);
 void clear_results(HWND window);
 void show_unreadable_file(HWND window);

@@ -10,6 +10,7 @@
 constexpr int path_capacity = MAX_PATH;
 constexpr int digest_capacity = static_cast<int>(digest_text_size) - 1;
 
-// Room for a path of path_capacity bytes and one more whole UTF-8 character:
-// a longer text read into it can only come back longer than path_capacity.
-constexpr int path_buffer_size = path_capacity + 5;
+// Room for anything the path field holds: path_capacity UTF-16 units, each
+// at most 3 bytes in UTF-8. Nothing read into it is cut to fit, and even the
+// half of it that Windows may leave an ANSI reader is more than path_capacity.
+constexpr int path_buffer_size = path_capacity * 3 + 1;
