@@ -1,6 +1,7 @@
 #include "ui/file_selection.h"
 
 #include <commdlg.h>
+#include <cstring>
 #include <shellapi.h>
 
 #include "resources/resource.h"
@@ -65,10 +66,13 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     OPENFILENAMEA record = {};
     char          file_name[file_name_size] = {};
     char          directory[directory_size] = {};
-    if (lstrlenA(initial_path) >= directory_size) {
+    // Plain copies of measured lengths: a mistake in a bound then fails where
+    // it is made, which lstrcpyA would hide.
+    const std::size_t initial_length = std::strlen(initial_path);
+    if (initial_length >= sizeof directory) {
         return browse_refused;
     }
-    lstrcpyA(directory, initial_path);
+    std::memcpy(directory, initial_path, initial_length + 1);
     char* separator = last_separator(directory, '\\');
     if (separator == nullptr) {
         separator = last_separator(directory, '/');
@@ -84,7 +88,7 @@ int browse_into_control(HWND window, int target, const char* initial_path,
             directory[0] = '\0';
         }
     }
-    lstrcpyA(file_name, name);
+    std::memcpy(file_name, name, std::strlen(name) + 1);
 
     record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     record.hwndOwner = window;
@@ -100,11 +104,12 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     }
     // Longer than any path the calculation takes: refused before it replaces
     // the field's text.
-    if (lstrlenA(file_name) > path_capacity) {
+    const std::size_t chosen_length = std::strlen(file_name);
+    if (chosen_length > static_cast<std::size_t>(path_capacity)) {
         return browse_refused;
     }
     if (chosen != nullptr) {
-        lstrcpyA(*chosen, file_name);
+        std::memcpy(*chosen, file_name, chosen_length + 1);
     }
     if (target != 0) {
         SetDlgItemTextA(window, target, file_name);
