@@ -42,18 +42,12 @@ void on_activate(HWND window, WORD state) {
 
 // In the size the system asks for at the present resolution. Not shared:
 // Windows hands back the first size it cached, whatever size is asked for.
+// The program's one window keeps them for the life of the process, whose end
+// frees them.
 LPARAM program_icon(int width_metric, int height_metric) {
     return reinterpret_cast<LPARAM>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TAMSIVEL), IMAGE_ICON,
                    GetSystemMetrics(width_metric), GetSystemMetrics(height_metric), 0));
-}
-
-// The window never destroys the icons it was given; taking them back first
-// leaves it none that is gone.
-void on_destroy(HWND window) {
-    DestroyIcon(reinterpret_cast<HICON>(SendMessageA(window, WM_SETICON, ICON_BIG, 0)));
-    DestroyIcon(reinterpret_cast<HICON>(SendMessageA(window, WM_SETICON, ICON_SMALL, 0)));
-    PostQuitMessage(0);
 }
 
 void close_dialog(HWND window) {
@@ -71,7 +65,7 @@ INT_PTR CALLBACK main_dialog_proc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DROPFILES: on_drop_files(window, reinterpret_cast<HDROP>(wParam)); return FALSE;
     // The window is gone when this returns, so the dialog manager adds nothing.
     case WM_CLOSE: DestroyWindow(window); return FALSE;
-    case WM_DESTROY: on_destroy(window); return FALSE;
+    case WM_DESTROY: PostQuitMessage(0); return FALSE;
     default: return FALSE;
     }
 }
