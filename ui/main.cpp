@@ -5,7 +5,8 @@
 #include "ui/dll_search.h"
 #include "ui/main_dialog.h"
 
-// Windows calls the TLS callbacks before anything else of the program runs.
+// Windows calls the TLS callbacks before anything else of the program runs;
+// the runtime lists its own from .CRT$XLC on, so this one comes first.
 [[gnu::section(".CRT$XLB"), gnu::used]] extern const PIMAGE_TLS_CALLBACK dll_search_callback =
     limit_dll_search;
 
