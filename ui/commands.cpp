@@ -29,11 +29,12 @@ void run_calculation(HWND window) {
     if (!checked_hash_type(window, &type)) {
         return;
     }
-    char path[path_buffer_size] = {};
-    if (!take_path_field(window, path)) {
+    char              path[path_buffer_size] = {};
+    const char* const taken = take_path_field(window, path);
+    if (taken == nullptr) {
         return;
     }
-    const DigestResult result = calculate_file_digest(path, type);
+    const DigestResult result = calculate_file_digest(taken, type);
     // A read that fails part-way leaves a digest of part of the file: no result.
     if (result.status != DigestStatus::ok) {
         show_unreadable_file(window);
@@ -44,16 +45,24 @@ void run_calculation(HWND window) {
     SetDlgItemTextA(window, IDC_BYTE_COUNT, format_byte_count(count, result.byte_count));
 }
 
-bool take_path_field(HWND window, char (&path)[path_buffer_size]) {
-    const UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
+const char* take_path_field(HWND window, char (&path)[path_buffer_size]) {
+    UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
     // Nothing read from a field that is not empty: the text did not convert whole.
-    const bool fits = length == 0 ? GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0
-                                  : length <= static_cast<UINT>(path_capacity);
-    clear_results(window);
-    if (!fits) {
-        show_unreadable_file(window);
+    const bool  whole = length != 0 || GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0;
+    const char* taken = path;
+    // Explorer's "Copy as path" puts the path in quotes. No name holds one, so
+    // the text within them names the same file.
+    if (length >= 2 && path[0] == '"' && path[length - 1] == '"') {
+        path[length - 1] = '\0';
+        taken = path + 1;
+        length -= 2;
     }
-    return fits;
+    clear_results(window);
+    if (!whole || length > static_cast<UINT>(path_capacity)) {
+        show_unreadable_file(window);
+        return nullptr;
+    }
+    return taken;
 }
 
 void clear_results(HWND window) {

@@ -47,11 +47,12 @@ void take_dropped_file(HWND window, HDROP drop) {
 } // namespace
 
 void browse_for_file(HWND window) {
-    char path[path_buffer_size] = {};
-    if (!take_path_field(window, path)) {
+    char              path[path_buffer_size] = {};
+    const char* const taken = take_path_field(window, path);
+    if (taken == nullptr) {
         return;
     }
-    if (browse_into_control(window, IDC_FILE_PATH, path, nullptr, 1, open_filter, open_title,
+    if (browse_into_control(window, IDC_FILE_PATH, taken, nullptr, 1, open_filter, open_title,
                             open_flags) == browse_refused) {
         show_unreadable_file(window);
         return;

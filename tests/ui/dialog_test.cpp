@@ -96,6 +96,19 @@ TEST_F(DialogTest, EnterCalculatesFromEitherEditField) {
     EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
 }
 
+// Explorer's "Copy as path" puts quotes around the path, which no name holds.
+TEST_F(DialogTest, PathInQuotesNamesTheFileWithinThem) {
+    const std::string path = write_file("with blanks.txt", "abc");
+    set_text(IDC_FILE_PATH, "\"" + path + "\"");
+    click(IDC_SELECT_FILE);
+    EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
+    set_text(IDC_FILE_PATH, "\"" + path);
+    click(IDC_CALCULATE);
+    ASSERT_EQ(log.seen.size(), 2u);
+    EXPECT_EQ(log.seen[0].text, "with blanks.txt");
+    EXPECT_EQ(log.seen[1], unreadable);
+}
+
 TEST_F(DialogTest, UnreadablePathShowsTheErrorAndLeavesResultsEmpty) {
     set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
     click(IDC_CALCULATE);
