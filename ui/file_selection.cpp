@@ -67,6 +67,15 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     OPENFILENAMEA record = {};
     char          file_name[file_name_size] = {};
     char          directory[directory_size] = {};
+    // The Open dialog moves the current directory into each folder it shows,
+    // and Windows keeps that one in use: it could not be removed, nor its
+    // drive ejected, while the program runs. So it goes back, if it was read.
+    char        current[path_buffer_size];
+    const DWORD current_length = GetCurrentDirectoryA(sizeof current, current);
+    const bool  keep = current_length != 0 && current_length < sizeof current;
+    if (!keep) {
+        current[0] = '\0';
+    }
     // Plain copies of measured lengths: a mistake in a bound then fails where
     // it is made, which lstrcpyA would hide.
     const std::size_t initial_length = std::strlen(initial_path);
@@ -78,16 +87,13 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     if (separator == nullptr) {
         separator = last_separator(directory, '/');
     }
+    // A bare name is in the current directory.
     const char* name = initial_path;
+    const char* folder = current;
     if (separator != nullptr) {
         *separator = '\0';
         name = initial_path + (separator - directory) + 1;
-    } else {
-        // 0 is a failure, and the buffer still holds the bare name.
-        const DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-        if (length == 0 || length >= sizeof directory) {
-            directory[0] = '\0';
-        }
+        folder = directory;
     }
     std::memcpy(file_name, name, std::strlen(name) + 1);
 
@@ -97,10 +103,14 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     record.nFilterIndex = filter_index == 0 ? 1 : filter_index;
     record.lpstrFile = file_name;
     record.nMaxFile = sizeof file_name;
-    record.lpstrInitialDir = directory;
+    record.lpstrInitialDir = folder;
     record.lpstrTitle = title;
     record.Flags = flags;
-    if (GetOpenFileNameA(&record) != TRUE) {
+    const BOOL chose = GetOpenFileNameA(&record);
+    if (keep) {
+        SetCurrentDirectoryA(current);
+    }
+    if (chose != TRUE) {
         return CommDlgExtendedError() == 0 ? browse_cancelled : browse_refused;
     }
     // Longer than any path the calculation takes: refused before it replaces

@@ -69,6 +69,16 @@ TEST_F(DialogTest, ChosenFileGoesIntoTheFieldAndIsCalculatedWithTheSelectedType)
     EXPECT_EQ(log.seen.size(), 1u);
 }
 
+// The current directory is in use: the folder browsed into could not be removed.
+TEST_F(DialogTest, BrowsingLeavesTheCurrentDirectoryAsItWas) {
+    const std::string before = in_folder("."), own = test_folder() + "own";
+    CreateDirectoryA(own.c_str(), nullptr);
+    log.choose = write_file(own + "\\abc.txt", "abc");
+    set_text(IDC_FILE_PATH, log.choose); // where the Open dialog starts
+    click(IDC_SELECT_FILE);
+    EXPECT_EQ(in_folder("."), before);
+}
+
 bool released(HDROP drop) {
     return GlobalSize(drop) == 0;
 }
