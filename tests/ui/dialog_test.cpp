@@ -186,6 +186,22 @@ TEST_F(DialogTest, ComingBackToTheWindowKeepsTheResult) {
     DestroyWindow(other);
 }
 
+// The digest is the program's output: Tab stops there and selects it all for Ctrl+C.
+TEST_F(DialogTest, TabStopsAtTheDigestForCopyingThenGoesOnInTemplateOrder) {
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    click(IDC_CALCULATE);
+    press_key(IDC_CALCULATE, VK_TAB);
+    EXPECT_EQ(focused(), IDC_HASH_TEXT);
+    type(IDC_HASH_TEXT, '\x03', 1); // Ctrl+C, as TranslateMessage hands it on
+    ASSERT_TRUE(OpenClipboard(dialog));
+    EXPECT_STREQ(static_cast<const char*>(GetClipboardData(CF_TEXT)), abc_md5);
+    CloseClipboard();
+    for (int next : {IDC_COMPARE, IDC_EXPECTED_HASH, IDC_MD5, IDC_SELECT_FILE, IDC_FILE_PATH}) {
+        press_key(focused(), VK_TAB);
+        EXPECT_EQ(focused(), next);
+    }
+}
+
 TEST_F(DialogTest, CompareShowsEachVerdictAndMovesTheFocus) {
     click(IDC_COMPARE);
     EXPECT_EQ(focused(), IDC_EXPECTED_HASH);
