@@ -50,6 +50,19 @@ LPARAM program_icon(int width_metric, int height_metric) {
                    GetSystemMetrics(width_metric), GetSystemMetrics(height_metric), 0));
 }
 
+// Enter sends IDOK unless the dialog manager itself moved the focus to the
+// button, as Tab does. On a button focused by a click or by the program the
+// user means that button all the same.
+int entered_command(HWND window) {
+    const HWND focus = GetFocus();
+    const int  identifier = static_cast<int>(GetWindowLongPtrA(focus, GWLP_ID));
+    // The focus may be anywhere in the thread: only a button of this dialog counts.
+    const bool ours = focus != nullptr && GetDlgItem(window, identifier) == focus;
+    const bool button =
+        SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+    return ours && button ? identifier : IDOK;
+}
+
 void close_dialog(HWND window) {
     PostMessageA(window, WM_CLOSE, 0, 0);
 }
@@ -84,6 +97,9 @@ BOOL on_init_dialog(HWND window, LPARAM lParam) {
 }
 
 void on_command(HWND window, int identifier, int notification) {
+    if (identifier == IDOK) {
+        identifier = entered_command(window);
+    }
     switch (identifier) {
     case IDOK:
     case IDC_CALCULATE: run_calculation(window); break;

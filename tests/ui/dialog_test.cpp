@@ -202,6 +202,17 @@ TEST_F(DialogTest, TabStopsAtTheDigestForCopyingThenGoesOnInTemplateOrder) {
     }
 }
 
+// Focused by a click, not by the dialog manager, a button is not the default one.
+TEST_F(DialogTest, EnterPressesTheFocusedButton) {
+    set_text(IDC_FILE_PATH, write_file("abc.txt", "abc"));
+    press_key(IDC_COMPARE, VK_RETURN);
+    EXPECT_EQ(text(IDC_HASH_TEXT), "");
+    press_key(IDC_SELECT_FILE, VK_RETURN);
+    ASSERT_EQ(log.seen.size(), 2u);
+    EXPECT_EQ(log.seen[0].caption, "Oops");
+    EXPECT_EQ(log.seen[1].caption, "File:");
+}
+
 TEST_F(DialogTest, CompareShowsEachVerdictAndMovesTheFocus) {
     click(IDC_COMPARE);
     EXPECT_EQ(focused(), IDC_EXPECTED_HASH);
