@@ -48,7 +48,8 @@ void run_calculation(HWND window) {
 const char* take_path_field(HWND window, char (&path)[path_buffer_size]) {
     UINT length = GetDlgItemTextA(window, IDC_FILE_PATH, path, path_buffer_size);
     // Nothing read from a field that is not empty: the text did not convert whole.
-    const bool  whole = length != 0 || GetWindowTextLengthA(GetDlgItem(window, IDC_FILE_PATH)) == 0;
+    const bool whole =
+        length != 0 || SendDlgItemMessageA(window, IDC_FILE_PATH, WM_GETTEXTLENGTH, 0, 0) == 0;
     const char* taken = path;
     // Explorer's "Copy as path" puts the path in quotes. No name holds one, so
     // the text within them names the same file.
