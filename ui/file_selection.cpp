@@ -1,5 +1,6 @@
 #include "ui/file_selection.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <cstring>
 #include <shellapi.h>
@@ -95,7 +96,17 @@ int browse_into_control(HWND window, int target, const char* initial_path,
         name = initial_path + (separator - directory) + 1;
         folder = directory;
     }
-    std::memcpy(file_name, name, std::strlen(name) + 1);
+    // Windows opens the folder last chosen from, not lpstrInitialDir, when
+    // lpstrInitialDir repeats the first one the program ever gave it; it would
+    // offer a file of the typed name there. A file's whole path, with no
+    // initial folder, opens where the path is. A folder's path would make the
+    // dialog fail, so only a path with a last part goes in whole.
+    char*       part = nullptr;
+    const DWORD whole = GetFullPathNameA(initial_path, path_capacity, file_name, &part);
+    const bool  by_path = whole != 0 && whole < path_capacity && part != nullptr && *part != '\0';
+    if (!by_path) {
+        std::memcpy(file_name, name, std::strlen(name) + 1);
+    }
 
     record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     record.hwndOwner = window;
@@ -103,10 +114,16 @@ int browse_into_control(HWND window, int target, const char* initial_path,
     record.nFilterIndex = filter_index == 0 ? 1 : filter_index;
     record.lpstrFile = file_name;
     record.nMaxFile = sizeof file_name;
-    record.lpstrInitialDir = folder;
+    record.lpstrInitialDir = by_path ? nullptr : folder;
     record.lpstrTitle = title;
     record.Flags = flags;
-    const BOOL chose = GetOpenFileNameA(&record);
+    BOOL chose = GetOpenFileNameA(&record);
+    // Refused before it showed: the user still gets a dialog, as before.
+    if (chose != TRUE && by_path && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
+        std::memcpy(file_name, name, std::strlen(name) + 1);
+        record.lpstrInitialDir = folder;
+        chose = GetOpenFileNameA(&record);
+    }
     if (keep) {
         SetCurrentDirectoryA(current);
     }

@@ -17,9 +17,11 @@ constexpr int browse_refused = -2;
 
 void browse_for_file(HWND window);
 // Opens the Open dialog at the folder of initial_path with its last part as
-// the file name. When a file is chosen, its path goes into chosen (if given)
-// and into control target (if not 0), and the dialog's filter index is
-// returned; otherwise browse_cancelled or browse_refused, with nothing changed.
+// the file name: handed over as one full path when initial_path names a file,
+// else as that folder and name. When a file is chosen, its path goes into
+// chosen (if given) and into control target (if not 0), and the dialog's
+// filter index is returned; otherwise browse_cancelled or browse_refused,
+// with nothing changed.
 // The current directory, which the Open dialog moves, is put back as it was.
 int browse_into_control(HWND window, int target, const char* initial_path,
                         char (*chosen)[file_name_size], DWORD filter_index, const char* filter,
