@@ -1,5 +1,10 @@
 #include "operations/hash_compare.h"
 
+#include <cstdint>
+
+#include "engines/md5.h"
+#include "engines/sha1.h"
+
 namespace {
 
 constexpr CompareOutcome no_expected_text = {
@@ -12,8 +17,33 @@ constexpr CompareOutcome no_calculated_hash = {
     "Oops", MessageKind::information, FocusTarget::select_file};
 constexpr CompareOutcome match = {CompareVerdict::match, "hash value match OK", "Compare hash",
                                   MessageKind::plain, FocusTarget::unchanged};
-constexpr CompareOutcome mismatch = {CompareVerdict::mismatch, "HASH NOT EQUAL", "Compare hash",
-                                     MessageKind::plain, FocusTarget::unchanged};
+
+// Unexplained, a digest of another kind, or no digest at all, would read as
+// a damaged file.
+constexpr CompareOutcome mismatch_saying(const char* message) {
+    return {CompareVerdict::mismatch, message, "Compare hash", MessageKind::plain,
+            FocusTarget::unchanged};
+}
+
+constexpr CompareOutcome mismatch = mismatch_saying("HASH NOT EQUAL");
+constexpr CompareOutcome foreign_characters =
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare holds characters that no digest has.\n"
+                    "A digest has only the digits 0 to 9 and the letters a to f.");
+constexpr CompareOutcome md5_length =
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare is as long as an MD5 digest.\n"
+                    "Choose MD5, calculate, then compare again.");
+constexpr CompareOutcome sha1_length =
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare is as long as a SHA-1 digest.\n"
+                    "Choose SHA1, calculate, then compare again.");
+constexpr CompareOutcome too_long = mismatch_saying(
+    "HASH NOT EQUAL\n\nThe text to compare is longer than any digest Tamsivel computes\n"
+    "(MD5: 32 digits, SHA-1: 40). It cannot check a SHA-256 digest.");
+constexpr CompareOutcome wrong_length =
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare has too few or too many digits\n"
+                    "for a digest (MD5: 32, SHA-1: 40). Paste the whole digest.");
+
+constexpr std::int32_t md5_digits = 2 * md5_digest_size;
+constexpr std::int32_t sha1_digits = 2 * sha1_digest_size;
 
 // A digest from elsewhere is usually the plain 40-digit SHA-1 form, often in
 // capitals, while ours has blanks between groups and is lowercase. Both are
@@ -45,6 +75,37 @@ bool same_digest_text(const char* left, const char* right) {
     }
 }
 
+bool is_digit(char c) {
+    c = fold_case(c);
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+}
+
+// The digits in text, or -1 when it holds a character that no digest has.
+std::int32_t digit_count(const char* text) {
+    std::int32_t count = 0;
+    for (; *text != '\0'; text++) {
+        if (is_digit(*text))
+            count++;
+        else if (!is_blank(*text))
+            return -1;
+    }
+    return count;
+}
+
+// The calculated text tells its own kind by its number of digits.
+const CompareOutcome& explain_mismatch(const char* calculated, const char* expected) {
+    const std::int32_t digits = digit_count(expected);
+    if (digits < 0)
+        return foreign_characters;
+    if (digits == digit_count(calculated))
+        return mismatch;
+    if (digits == md5_digits)
+        return md5_length;
+    if (digits == sha1_digits)
+        return sha1_length;
+    return digits > sha1_digits ? too_long : wrong_length;
+}
+
 } // namespace
 
 CompareOutcome compare_hash_texts(const char* calculated, const char* expected) {
@@ -53,5 +114,5 @@ CompareOutcome compare_hash_texts(const char* calculated, const char* expected) 
         return no_expected_text;
     if (*skip_blanks(calculated) == '\0')
         return no_calculated_hash;
-    return same_digest_text(calculated, expected) ? match : mismatch;
+    return same_digest_text(calculated, expected) ? match : explain_mismatch(calculated, expected);
 }

@@ -1,6 +1,8 @@
 // What the Compare Hash button answers for a calculated and an expected
 // digest text: the message, its caption, the kind of box and where the
-// focus goes afterwards. Knows no window; the caller shows the outcome.
+// focus goes afterwards. A mismatch also says why when the expected text
+// shows it: a digest of another kind, or no digest at all. Knows no window;
+// the caller shows the outcome.
 #pragma once
 
 enum class CompareVerdict { no_expected_text, no_calculated_hash, match, mismatch };
