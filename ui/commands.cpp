@@ -34,7 +34,11 @@ void run_calculation(HWND window) {
     if (taken == nullptr) {
         return;
     }
+    // The window answers nothing until the whole file is read: the busy
+    // pointer says so, rather than leave it looking hung.
+    const HCURSOR      pointer = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     const DigestResult result = calculate_file_digest(taken, type);
+    SetCursor(pointer);
     // A read that fails part-way leaves a digest of part of the file: no result.
     if (result.status != DigestStatus::ok) {
         show_unreadable_file(window);

@@ -10,10 +10,14 @@ struct BrowseCase {
     std::string name;   // none: handed to the Open dialog as that folder, else as one path
 };
 
-// What the program hands the Open dialog, caught in this program's import table.
+// What the program hands the Open dialog, and the pointer while it reads a
+// file, caught in this program's import table.
 std::string handed;
+HCURSOR     pointer_while_reading;
 void* const open_dialog =
     reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("comdlg32.dll"), "GetOpenFileNameA"));
+void* const read_file =
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "ReadFile"));
 
 BOOL WINAPI note_open_dialog(OPENFILENAMEA* record) {
     const char* const folder = record->lpstrInitialDir;
@@ -21,7 +25,12 @@ BOOL WINAPI note_open_dialog(OPENFILENAMEA* record) {
     return reinterpret_cast<decltype(&GetOpenFileNameA)>(open_dialog)(record);
 }
 
-void catch_open_dialog() {
+BOOL WINAPI note_pointer(HANDLE file, void* buffer, DWORD size, DWORD* read, OVERLAPPED* at) {
+    pointer_while_reading = GetCursor();
+    return reinterpret_cast<decltype(&ReadFile)>(read_file)(file, buffer, size, read, at);
+}
+
+void replace_import(void* real, void* stand_in) {
     auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
     const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
         base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
@@ -30,7 +39,7 @@ void catch_open_dialog() {
     DWORD                      was = 0; // newer linkers make the table read-only
     VirtualProtect(slots, iat.Size, PAGE_READWRITE, &was);
     for (void** slot = slots; slot != slots + iat.Size / sizeof *slots; ++slot)
-        *slot = *slot == open_dialog ? reinterpret_cast<void*>(note_open_dialog) : *slot;
+        *slot = *slot == real ? stand_in : *slot;
 }
 
 std::string in_folder(const std::string& text) {
@@ -52,7 +61,7 @@ std::string forward_slashes(std::string text) {
 class BrowseSplit : public DialogTest, public ::testing::WithParamInterface<BrowseCase> {};
 
 TEST_P(BrowseSplit, OpensAtTheFolderBeforeTheLastSeparator) {
-    catch_open_dialog();
+    replace_import(open_dialog, reinterpret_cast<void*>(note_open_dialog));
     CreateDirectoryA((test_folder() + "sub").c_str(), nullptr);
     const BrowseCase& c = GetParam();
     set_text(IDC_FILE_PATH, in_folder(c.field));
@@ -108,10 +117,16 @@ bool released(HDROP drop) {
     return GlobalSize(drop) == 0;
 }
 
-TEST_F(DialogTest, OneDroppedFileIsCalculatedAndTheDropReleased) {
+// The busy pointer only while the file is read, then the one from before.
+TEST_F(DialogTest, OneDroppedFileIsCalculatedUnderTheBusyPointer) {
+    replace_import(read_file, reinterpret_cast<void*>(note_pointer));
+    const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+    SetCursor(hand);
     const std::string path = write_file("капля.txt", "abc");
     const HDROP       drop = make_drop({path});
     SendMessageA(dialog, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(pointer_while_reading, LoadCursorA(nullptr, IDC_WAIT));
+    EXPECT_EQ(GetCursor(), hand);
     EXPECT_EQ(text(IDC_FILE_PATH), path);
     EXPECT_EQ(text(IDC_HASH_TEXT), abc_md5);
     EXPECT_EQ(text(IDC_BYTE_COUNT), "3");
