@@ -27,20 +27,23 @@ constexpr CompareOutcome mismatch_saying(const char* message) {
 
 constexpr CompareOutcome mismatch = mismatch_saying("HASH NOT EQUAL");
 constexpr CompareOutcome foreign_characters =
-    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare holds characters that no digest has.\n"
-                    "A digest has only the digits 0 to 9 and the letters a to f.");
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare holds characters\n"
+                    "that no digest has: a digest has only\n"
+                    "the digits 0 to 9 and the letters a to f.");
 constexpr CompareOutcome md5_length =
     mismatch_saying("HASH NOT EQUAL\n\nThe text to compare is as long as an MD5 digest.\n"
                     "Choose MD5, calculate, then compare again.");
 constexpr CompareOutcome sha1_length =
     mismatch_saying("HASH NOT EQUAL\n\nThe text to compare is as long as a SHA-1 digest.\n"
                     "Choose SHA1, calculate, then compare again.");
-constexpr CompareOutcome too_long = mismatch_saying(
-    "HASH NOT EQUAL\n\nThe text to compare is longer than any digest Tamsivel computes\n"
-    "(MD5: 32 digits, SHA-1: 40). It cannot check a SHA-256 digest.");
+constexpr CompareOutcome too_long =
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare is longer than any\n"
+                    "digest Tamsivel computes (MD5: 32 digits,\n"
+                    "SHA-1: 40). It cannot check a SHA-256 digest.");
 constexpr CompareOutcome wrong_length =
-    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare has too few or too many digits\n"
-                    "for a digest (MD5: 32, SHA-1: 40). Paste the whole digest.");
+    mismatch_saying("HASH NOT EQUAL\n\nThe text to compare has too few or too many\n"
+                    "digits for a digest (MD5: 32, SHA-1: 40).\n"
+                    "Paste the whole digest.");
 
 constexpr std::int32_t md5_digits = 2 * md5_digest_size;
 constexpr std::int32_t sha1_digits = 2 * sha1_digest_size;
